@@ -1,0 +1,72 @@
+#include "colour_button.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace tessal {
+
+ColourButton::ColourButton(QWidget* parent) : QPushButton(parent) {}
+
+void ColourButton::setBackground(Colour colour) {
+    if (colour == background_)
+        return;
+    background_ = colour;
+    update();
+}
+
+void ColourButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor fill = background_.isButtonFace()
+                            ? palette().color(QPalette::Button)
+                            : QColor(background_.red(), background_.green(), background_.blue());
+    const QRect face = rect();
+    painter.fillRect(face, fill);
+
+    // A thin classic bevel, sunk while the button is held down.
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Shadow);
+    const QColor topLeft = isDown() ? dark : light;
+    const QColor bottomRight = isDown() ? light : dark;
+    painter.setPen(topLeft);
+    painter.drawLine(face.topLeft(), face.topRight());
+    painter.drawLine(face.topLeft(), face.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(face.bottomLeft(), face.bottomRight());
+    painter.drawLine(face.topRight(), face.bottomRight());
+
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(font());
+    painter.drawText(face.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = face.adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+CellButton::CellButton(int cell, QWidget* parent) : ColourButton(parent), cell_(cell) {
+    setAcceptDrops(true);
+}
+
+void CellButton::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(cell_);
+    QPushButton::mousePressEvent(event);
+}
+
+void CellButton::dragEnterEvent(QDragEnterEvent* event) {
+    event->acceptProposedAction();
+}
+
+void CellButton::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    emit dropped(cell_, event->mimeData());
+}
+
+} // namespace tessal

@@ -1,0 +1,282 @@
+#include "main_window.h"
+
+#include "app/choice_list.h"
+#include "app/colour_button.h"
+#include "app/eraser_picture.h"
+#include "app/qt_dialogs.h"
+
+#include <QDrag>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tessal {
+
+using namespace layout;
+
+namespace {
+
+// The eraser travels as this format, carrying its picture's key, so a drop can tell it apart.
+const QString kEraserFormat = QStringLiteral("application/x-tessal-eraser");
+
+void place(QWidget* widget, const Place& where) {
+    widget->setGeometry(where.pixels());
+}
+
+void setColours(QWidget* widget, const QColor& text, const QColor* background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    if (background) {
+        palette.setColor(QPalette::Base, *background);
+        palette.setColor(QPalette::Button, *background);
+        palette.setColor(QPalette::Window, *background);
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+std::string ButtonCells::text(int cell) const {
+    return buttons[cell]->text().toStdString();
+}
+void ButtonCells::setText(int cell, std::string_view text) {
+    buttons[cell]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+Colour ButtonCells::colour(int cell) const {
+    return buttons[cell]->background();
+}
+void ButtonCells::setColour(int cell, Colour colour) {
+    buttons[cell]->setBackground(colour);
+}
+void ButtonCells::setVisible(int cell, bool visible) {
+    buttons[cell]->setVisible(visible);
+}
+
+int ListDigits::selectedIndex() const {
+    return list_->currentRow();
+}
+int ListDigits::heightTwips() const {
+    return kList1.height;
+}
+void ListDigits::moveTo(int leftTwips, int topTwips) {
+    list_->move(px(leftTwips), px(topTwips));
+}
+void ListDigits::setLeftTwips(int leftTwips) {
+    list_->move(px(leftTwips), list_->y());
+}
+void ListDigits::bringToFront() {
+    list_->raise();
+}
+
+MainWindow::MainWindow(WindowServices services)
+    : dialogs_(services.dialogs), random_(std::move(services.random)) {
+    if (!dialogs_) {
+        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        dialogs_ = ownDialogs_.get();
+    }
+    if (!random_)
+        random_ = std::make_unique<TimeOfDayRandom>();
+
+    setWindowTitle(kCaption);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon-16.png"));
+    icon.addFile(QStringLiteral(":/icon-32.png"));
+    setWindowIcon(icon);
+    resize(px(kClientWidth), px(kClientHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kWindowBackground);
+    setPalette(palette);
+
+    buildBoard();
+    command2_ = buildButton(kCommand2);
+    command3_ = buildButton(kCommand3);
+    command4_ = buildButton(kCommand4);
+    command5_ = buildButton(kCommand5);
+    buildEraser();
+    buildFilePanel();
+    buildDigitList();
+    setTabOrder();
+
+    commands_ = std::make_unique<GameCommands>(cells_, values_, *random_);
+    play_ = std::make_unique<Play>(cells_, *digits_, *dialogs_, values_);
+
+    connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    connect(list1_, &ChoiceList::chosen, this, &MainWindow::List1_Click);
+    connect(image1_, &EraserPicture::pressed, this, &MainWindow::Image1_MouseDown);
+
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildBoard() {
+    const QFont font = boldFont(kSansSmall);
+    for (int cell : kBoardOrder) {
+        auto* button = new CellButton(cell, this);
+        button->setObjectName(QStringLiteral("Command1_%1").arg(cell));
+        button->setGeometry(px(cellLeftTwips(cell)), px(cellTopTwips(cell)), px(kCellSizeTwips),
+                            px(kCellSizeTwips));
+        button->setFont(font);
+        cells_.buttons[cell] = button;
+        connect(button, &CellButton::mousePressed, this, &MainWindow::Command1_MouseDown);
+        connect(button, &QPushButton::clicked, this, [this, cell] { Command1_Click(cell); });
+        connect(button, &CellButton::dropped, this, &MainWindow::Command1_DragDrop);
+    }
+}
+
+ColourButton* MainWindow::buildButton(const ButtonSpec& spec) {
+    auto* button = new ColourButton(this);
+    button->setObjectName(QString::fromUtf8(spec.name));
+    button->setText(QString::fromUtf8(spec.text));
+    place(button, spec.place);
+    button->setBackground(
+        Colour::rgb(spec.background.red(), spec.background.green(), spec.background.blue()));
+    button->setFont(boldFont(spec.font));
+    if (spec.toolTip)
+        button->setToolTip(QString::fromUtf8(spec.toolTip));
+    return button;
+}
+
+void MainWindow::buildDigitList() {
+    list1_ = new ChoiceList(this);
+    list1_->setObjectName(QStringLiteral("List1"));
+    place(list1_, kList1);
+    list1_->setFont(boldFont(kSansSmall));
+    setColours(list1_, kList1Text, nullptr);
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list1_->setUniformItemSizes(true);
+    // The nine digits share the list's height evenly, so all show without scrolling.
+    const int itemHeight = (px(kList1.height) - 2 * list1_->frameWidth()) / 9;
+    for (int digit = 1; digit <= 9; ++digit) {
+        auto* item = new QListWidgetItem(QString::number(digit), list1_);
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setSizeHint(QSize(px(kList1.width) - 2 * list1_->frameWidth(), itemHeight));
+    }
+    digits_ = std::make_unique<ListDigits>(list1_);
+}
+
+void MainWindow::buildEraser() {
+    image1_ = new EraserPicture(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    place(image1_, kImage1);
+    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image1_->setPixmap(QPixmap(QStringLiteral(":/eraser.png")));
+    image1_->setToolTip(kImage1ToolTip);
+}
+
+void MainWindow::buildFilePanel() {
+    command6_ = buildButton(kCommand6);
+    command6_->hide();
+
+    list2_ = new ChoiceList(this);
+    list2_->setObjectName(QStringLiteral("List2"));
+    place(list2_, kList2);
+    list2_->setFont(boldFont(kArialBlack));
+    setColours(list2_, kList2Text, &kList2Background);
+    list2_->hide();
+
+    drive1_ = new QWidget(this);
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    place(drive1_, kDrive1);
+    drive1_->hide();
+
+    dir1_ = new QWidget(this);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    place(dir1_, kDir1);
+    dir1_->hide();
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    place(label1_, kLabel1);
+    label1_->setFont(boldFont(kSansLarge));
+    setColours(label1_, kLabel1Text, nullptr);
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1_->setFocusPolicy(Qt::NoFocus);
+    label1_->lower();
+    image1_->lower();
+}
+
+void MainWindow::setTabOrder() {
+    QList<QWidget*> order;
+    for (int cell : kBoardOrder) {
+        order << cells_.buttons[cell];
+        if (cell == 1)
+            order << list1_;
+    }
+    order << command2_ << command3_ << command4_ << command5_ << list2_ << drive1_ << dir1_
+          << command6_;
+    for (qsizetype k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
+void MainWindow::Form_Load() {
+    commands_->Form_Load();
+}
+void MainWindow::Command2_Click() {
+    commands_->Command2_Click();
+}
+void MainWindow::Command3_Click() {
+    commands_->Command3_Click();
+}
+void MainWindow::Form_Click() {
+    play_->Form_Click();
+}
+void MainWindow::Command1_MouseDown(int Index) {
+    play_->Command1_MouseDown(Index);
+}
+void MainWindow::Command1_Click(int Index) {
+    play_->Command1_Click(Index);
+}
+void MainWindow::List1_Click() {
+    play_->List1_Click();
+}
+
+void MainWindow::Command1_DragDrop(int Index, const QMimeData* Source) {
+    play_->Command1_DragDrop(Index, isEraser(Source));
+}
+
+bool MainWindow::isEraser(const QMimeData* source) const {
+    return source &&
+           source->data(kEraserFormat) == QByteArray::number(image1_->pixmap().cacheKey());
+}
+
+void MainWindow::Image1_MouseDown() {
+    auto* drag = new QDrag(image1_);
+    auto* data = new QMimeData;
+    data->setData(kEraserFormat, QByteArray::number(image1_->pixmap().cacheKey()));
+    drag->setMimeData(data);
+    drag->setPixmap(image1_->pixmap());
+    drag->setHotSpot(QPoint(image1_->pixmap().width() / 2, image1_->pixmap().height() / 2));
+    drag->exec(Qt::MoveAction);
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    static const QPixmap backdrop(QStringLiteral(":/background.jpg"));
+    painter.drawPixmap(0, 0, backdrop);
+    for (const LineSpec& line : kLines) {
+        painter.setPen(QPen(kLineColour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    pressedOnWindow_ = childAt(event->position().toPoint()) == nullptr;
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint where = event->position().toPoint();
+    if (pressedOnWindow_ && rect().contains(where) && childAt(where) == nullptr)
+        Form_Click();
+    pressedOnWindow_ = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace tessal

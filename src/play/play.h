@@ -1,0 +1,48 @@
+// Playing a cell: the pop-up digit list, placing a digit, and the eraser.
+#pragma once
+
+#include "board/board.h"
+#include "board/dialogs.h"
+
+namespace tessal {
+
+// The pop-up list of the digits "1".."9"; places and sizes in twips.
+class DigitList {
+  public:
+    virtual ~DigitList() = default;
+    // Zero-based; item k stands for the digit k + 1. -1 when nothing is selected.
+    virtual int selectedIndex() const = 0;
+    virtual int heightTwips() const = 0;
+    virtual void moveTo(int leftTwips, int topTwips) = 0;
+    // Only Left changes when the list is put away; Top keeps its last value.
+    virtual void setLeftTwips(int leftTwips) = 0;
+    virtual void bringToFront() = 0;
+};
+
+// Left of the digit list once put away: wholly left of the window.
+constexpr int kPutAwayLeftTwips = -300;
+
+class Play {
+  public:
+    Play(Cells& cells, DigitList& list, Dialogs& dialogs, GameValues& values)
+        : cells_(cells), list_(list), dialogs_(dialogs), values_(values) {}
+
+    // A press of any mouse button on a cell makes it the current cell.
+    void Command1_MouseDown(int Index);
+    // A click on an empty cell opens the digit list just above and right of it.
+    void Command1_Click(int Index);
+    // A digit chosen: written in the entry colour if box, row and column allow it.
+    void List1_Click();
+    // A click on the bare window puts the list away.
+    void Form_Click();
+    // The eraser dropped on a cell empties it if the player filled it.
+    void Command1_DragDrop(int Index, bool sourceIsEraser);
+
+  private:
+    Cells& cells_;
+    DigitList& list_;
+    Dialogs& dialogs_;
+    GameValues& values_;
+};
+
+} // namespace tessal

@@ -1,0 +1,240 @@
+// The window through its real widgets on the offscreen platform, with recorded boxes.
+#include "app/main_window.h"
+
+#include "app/colour_button.h"
+#include "support/fakes.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QtTest>
+
+using namespace tessal;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    CellButton* cell(int index) const {
+        return window->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
+    }
+    template <typename T = QWidget> T* control(const char* name) const {
+        return window->findChild<T*>(QString::fromUtf8(name));
+    }
+    // The next widget Tab reaches, past a list's own inner viewport.
+    static QWidget* nextTabStop(QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus) || from->isAncestorOf(next))
+            next = next->nextInFocusChain();
+        return next;
+    }
+    QListWidget* list1() const { return control<QListWidget>("List1"); }
+    int firstOpenCell() const {
+        for (int index : kBoardOrder)
+            if (cell(index)->text().isEmpty())
+                return index;
+        return 0;
+    }
+    // A press and click on a cell, then a click on the list's item for the digit.
+    void pick(int index, int digit) {
+        QTest::mouseClick(cell(index), Qt::LeftButton);
+        QListWidget* list = list1();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(digit - 1)).center());
+    }
+    // A digit the cell's box, row and column do not hold yet.
+    int allowedDigit(int index) const {
+        for (int digit = 1; digit <= 9; ++digit) {
+            bool free = true;
+            for (const Unit& unit :
+                 {boxCells(boxOf(index)), rowCells(rowOf(index)), columnCells(columnOf(index))})
+                for (int other : unit)
+                    free = free && cell(other)->text() != QString::number(digit);
+            if (free)
+                return digit;
+        }
+        return 0;
+    }
+
+  private slots:
+    void init() {
+        dialogs = {};
+        WindowServices services;
+        services.dialogs = &dialogs;
+        window = std::make_unique<MainWindow>(std::move(services));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void layoutAtStart() {
+        QCOMPARE(window->windowTitle().left(9), QStringLiteral("Tessal - "));
+        QCOMPARE(window->size(), QSize(851, 520));
+        QCOMPARE(cell(1)->geometry(), QRect(120, 136, 33, 33));
+        QCOMPARE(cell(23)->pos(), QPoint(392, 136));
+        QCOMPARE(cell(67)->pos(), QPoint(120, 408));
+        QCOMPARE(cell(89)->pos(), QPoint(392, 408));
+        QCOMPARE(control("Command2")->geometry(), QRect(600, 88, 81, 41));
+        QCOMPARE(control("Command6")->geometry(), QRect(720, 384, 129, 33));
+        QCOMPARE(control("Command4")->toolTip(), QStringLiteral("Enregistre la partie en cours"));
+        QCOMPARE(control("Command5")->toolTip(), QStringLiteral("Reprend la partie enregistrée"));
+        QCOMPARE(control("Image1")->toolTip(), QStringLiteral("Gomme"));
+        QCOMPARE(control("Image1")->pos(), QPoint(160, 24));
+        QCOMPARE(control<QPushButton>("Command3")->text(), QStringLiteral("RE-INITIALISE"));
+
+        for (const char* shown :
+             {"Command2", "Command3", "Command4", "Command5", "Image1", "Label1"})
+            QVERIFY2(control(shown)->isVisible(), shown);
+        for (const char* hidden : {"Command6", "Drive1", "Dir1", "List2"})
+            QVERIFY2(!control(hidden)->isVisible(), hidden);
+        QVERIFY(control<QLabel>("Label1")->text().isEmpty());
+        QCOMPARE(list1()->geometry(), QRect(-24, 248, 17, 121));
+        QVERIFY(list1()->geometry().right() < 0);
+    }
+
+    void digitListShowsAllNineItems() {
+        QCOMPARE(list1()->count(), 9);
+        for (int row = 0; row < 9; ++row) {
+            QCOMPARE(list1()->item(row)->text(), QString::number(row + 1));
+            QVERIFY(
+                list1()->viewport()->rect().contains(list1()->visualItemRect(list1()->item(row))));
+        }
+    }
+
+    void aDealShowsThirtyGivensInTheGivenColour() {
+        int digits = 0;
+        for (int index : kBoardOrder) {
+            QCOMPARE(cell(index)->background(), kGivenColour);
+            QVERIFY(cell(index)->isVisible());
+            digits += cell(index)->text().isEmpty() ? 0 : 1;
+        }
+        QCOMPARE(digits, 30);
+    }
+
+    void anotherGameFromItsButton() {
+        const int open = firstOpenCell();
+        pick(open, allowedDigit(open));
+        QCOMPARE(cell(open)->background(), kEntryColour);
+        QTest::mouseClick(control("Command2"), Qt::LeftButton);
+        aDealShowsThirtyGivensInTheGivenColour();
+    }
+
+    void resetFromItsButton() {
+        const int open = firstOpenCell();
+        pick(open, allowedDigit(open));
+        QVERIFY(!cell(open)->text().isEmpty());
+        QTest::mouseClick(control("Command3"), Qt::LeftButton);
+        QVERIFY(cell(open)->text().isEmpty());
+        QCOMPARE(cell(open)->background(), kGivenColour);
+    }
+
+    void entryCellsPaintTheirExactColour() {
+        const int open = firstOpenCell();
+        pick(open, allowedDigit(open));
+        const QImage face = cell(open)->grab().toImage();
+        QCOMPARE(face.pixelColor(5, 5), QColor(255, 255, 192));
+        const QImage button = control("Command2")->grab().toImage();
+        QCOMPARE(button.pixelColor(4, 4), QColor(255, 128, 128));
+    }
+
+    void theListOpensBesideAnEmptyCellInFrontOfTheCells() {
+        const int open = firstOpenCell();
+        QTest::mouseClick(cell(open), Qt::LeftButton);
+        QCOMPARE(list1()->pos(), QPoint(layout::px(kCellSizeTwips + cellLeftTwips(open)),
+                                        layout::px(cellTopTwips(open) - 1815)));
+        QCOMPARE(window->children().last(), list1()); // raised above the cells
+    }
+
+    void aClickOnAFilledCellLeavesTheListAlone() {
+        for (int index : kBoardOrder)
+            if (!cell(index)->text().isEmpty()) {
+                QTest::mouseClick(cell(index), Qt::LeftButton);
+                break;
+            }
+        QCOMPARE(list1()->x(), -24);
+    }
+
+    void aConflictShowsItsBoxAndLeavesTheCell() {
+        int given = 0;
+        for (int index : kBoardOrder)
+            if (!cell(index)->text().isEmpty()) {
+                given = index;
+                break;
+            }
+        int open = 0;
+        for (int index : boxCells(boxOf(given)))
+            if (cell(index)->text().isEmpty())
+                open = index;
+        pick(open, cell(given)->text().toInt());
+        QCOMPARE(dialogs.texts(), std::vector<std::string>{"Déjà mis dans le carré!"});
+        QVERIFY(cell(open)->text().isEmpty());
+        QCOMPARE(cell(open)->background(), kGivenColour);
+        QCOMPARE(list1()->x(), layout::px(-300));
+    }
+
+    void theSameDigitTwiceInARow() {
+        std::vector<int> open;
+        for (int index : kBoardOrder)
+            if (cell(index)->text().isEmpty() && boxOf(index) == 0)
+                open.push_back(index);
+        const int digit = allowedDigit(open[0]);
+        pick(open[0], digit);
+        QCOMPARE(cell(open[0])->text(), QString::number(digit));
+        pick(open[1], digit); // the item already selected: still a pick, refused by the box
+        QCOMPARE(dialogs.texts(), std::vector<std::string>{"Déjà mis dans le carré!"});
+    }
+
+    void clicksOnTheWindowTheLabelAndTheEraser() {
+        QTest::mouseClick(cell(firstOpenCell()), Qt::LeftButton);
+        const int opened = list1()->x();
+        QVERIFY(opened > 0);
+        QTest::mouseClick(control("Label1"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(list1()->x(), opened);
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(20, 400));
+        QCOMPARE(list1()->x(), -20);
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(40, 40));
+        QCOMPARE(list1()->x(), -20);
+    }
+
+    void theEraserDropClearsAnEntryOnly() {
+        const int open = firstOpenCell();
+        pick(open, allowedDigit(open));
+        auto* eraser = control<QLabel>("Image1");
+        QMimeData eraserData;
+        eraserData.setData(QStringLiteral("application/x-tessal-eraser"),
+                           QByteArray::number(eraser->pixmap().cacheKey()));
+        QMimeData otherData;
+        otherData.setText(QStringLiteral("Gomme"));
+
+        window->Command1_DragDrop(open, &otherData);
+        QVERIFY(!cell(open)->text().isEmpty());
+        window->Command1_DragDrop(open, &eraserData);
+        QVERIFY(cell(open)->text().isEmpty());
+        QCOMPARE(cell(open)->background(), kEntryColour);
+
+        int given = 0;
+        for (int index : kBoardOrder)
+            if (!cell(index)->text().isEmpty())
+                given = index;
+        const QString digit = cell(given)->text();
+        window->Command1_DragDrop(given, &eraserData);
+        QCOMPARE(cell(given)->text(), digit);
+
+        QTest::mouseClick(cell(open), Qt::LeftButton); // the picker opens on it again
+        QVERIFY(list1()->x() > 0);
+        QCOMPARE(eraser->pos(), QPoint(160, 24));
+    }
+
+    void tabOrderRunsThroughTheCellsWithTheListSecond() {
+        QCOMPARE(nextTabStop(cell(1)), list1());
+        QCOMPARE(nextTabStop(list1()), cell(2));
+        QCOMPARE(nextTabStop(cell(9)), cell(11));
+        QCOMPARE(nextTabStop(cell(89)), control("Command2"));
+        QCOMPARE(nextTabStop(control("Command5")), control("List2"));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

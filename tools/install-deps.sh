@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs, on Debian 12, what building, running and testing the game needs. Run as root.
+set -eu
+packages="cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev googletest libgtest-dev
+    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core"
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+fi
