@@ -3,13 +3,20 @@
 #include "app/choice_list.h"
 #include "app/colour_button.h"
 #include "app/eraser_picture.h"
+#include "app/folder_list.h"
 #include "app/qt_dialogs.h"
 
+#include <QComboBox>
 #include <QDrag>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
+
+#include "savegame/folders.h"
+
+#include <filesystem>
 
 namespace tessal {
 
@@ -71,6 +78,52 @@ void ListDigits::bringToFront() {
     list_->raise();
 }
 
+QWidget* WindowPanel::widget(PanelControl control) const {
+    switch (control) {
+    case PanelControl::Label:
+        return label;
+    case PanelControl::Folders:
+        return folders;
+    case PanelControl::Volumes:
+        return volumes;
+    case PanelControl::SaveButton:
+        return saveButton;
+    case PanelControl::SavedGames:
+        return savedGames;
+    }
+    return nullptr;
+}
+void WindowPanel::setShown(PanelControl control, bool shown) {
+    widget(control)->setVisible(shown);
+}
+bool WindowPanel::isShown(PanelControl control) const {
+    return !widget(control)->isHidden();
+}
+std::string WindowPanel::labelText() const {
+    return label->text().toStdString();
+}
+void WindowPanel::setLabelText(const std::string& text) {
+    label->setText(QString::fromStdString(text));
+}
+std::string WindowPanel::folderPath() const {
+    return folders->path();
+}
+bool WindowPanel::setFolderPath(const std::string& path) {
+    return folders->setPath(path);
+}
+std::string WindowPanel::volumeText() const {
+    return volumes->currentText().toStdString();
+}
+void WindowPanel::clearSavedGames() {
+    savedGames->clear();
+}
+void WindowPanel::addSavedGame(const std::string& gameName) {
+    savedGames->addItem(QString::fromStdString(gameName));
+}
+std::string WindowPanel::selectedSavedGame() const {
+    return savedGames->currentItem() ? savedGames->currentItem()->text().toStdString() : "";
+}
+
 MainWindow::MainWindow(WindowServices services)
     : dialogs_(services.dialogs), random_(std::move(services.random)) {
     if (!dialogs_) {
@@ -96,17 +149,30 @@ MainWindow::MainWindow(WindowServices services)
     command4_ = buildButton(kCommand4);
     command5_ = buildButton(kCommand5);
     buildEraser();
-    buildFilePanel();
+    buildFilePanel(services.volumes.empty() ? systemVolumes() : services.volumes,
+                   services.startFolder.empty() ? std::filesystem::current_path().string()
+                                                : services.startFolder);
     buildDigitList();
     setTabOrder();
 
     commands_ = std::make_unique<GameCommands>(cells_, values_, *random_);
     play_ = std::make_unique<Play>(cells_, *digits_, *dialogs_, values_);
+    filePanel_ = std::make_unique<FilePanel>(cells_, panel_, *dialogs_);
 
     connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
     connect(list1_, &ChoiceList::chosen, this, &MainWindow::List1_Click);
     connect(image1_, &EraserPicture::pressed, this, &MainWindow::Image1_MouseDown);
+    connect(command4_, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(command5_, &QPushButton::clicked, this, &MainWindow::Command5_Click);
+    connect(command6_, &QPushButton::clicked, this, &MainWindow::Command6_Click);
+    connect(drive1_, &QComboBox::currentIndexChanged, this, &MainWindow::Drive1_Change);
+    connect(dir1_, &FolderList::pathChanged, this, &MainWindow::Dir1_Change);
+    connect(dir1_, &FolderList::openFailed, this, [this](const QString& path) {
+        dialogs_->message("Le répertoire « " + path.toStdString() + " » ne peut pas être ouvert.",
+                          MessageIcon::Critical);
+    });
+    connect(list2_, &ChoiceList::chosen, this, &MainWindow::List2_Click);
 
     Form_Load();
 }
@@ -169,7 +235,8 @@ void MainWindow::buildEraser() {
     image1_->setToolTip(kImage1ToolTip);
 }
 
-void MainWindow::buildFilePanel() {
+void MainWindow::buildFilePanel(const std::vector<std::string>& volumes,
+                                const std::string& startFolder) {
     command6_ = buildButton(kCommand6);
     command6_->hide();
 
@@ -180,14 +247,24 @@ void MainWindow::buildFilePanel() {
     setColours(list2_, kList2Text, &kList2Background);
     list2_->hide();
 
-    drive1_ = new QWidget(this);
+    drive1_ = new QComboBox(this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     place(drive1_, kDrive1);
+    drive1_->setFont(boldFont(kSansLarge));
+    setColours(drive1_, kDrive1Text, &kDrive1Background);
+    {
+        const QSignalBlocker quiet(drive1_);
+        for (const std::string& volume : volumes)
+            drive1_->addItem(QString::fromStdString(volume));
+        drive1_->setCurrentText(QString::fromStdString(volumeOf(startFolder, volumes)));
+    }
     drive1_->hide();
 
-    dir1_ = new QWidget(this);
+    dir1_ = new FolderList(startFolder, this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
     place(dir1_, kDir1);
+    dir1_->setFont(boldFont(kSansLarge));
+    setColours(dir1_, kDir1Text, &kDir1Background);
     dir1_->hide();
 
     label1_ = new QLabel(this);
@@ -200,6 +277,12 @@ void MainWindow::buildFilePanel() {
     label1_->setFocusPolicy(Qt::NoFocus);
     label1_->lower();
     image1_->lower();
+
+    panel_.label = label1_;
+    panel_.folders = dir1_;
+    panel_.volumes = drive1_;
+    panel_.saveButton = command6_;
+    panel_.savedGames = list2_;
 }
 
 void MainWindow::setTabOrder() {
@@ -235,6 +318,25 @@ void MainWindow::Command1_Click(int Index) {
 }
 void MainWindow::List1_Click() {
     play_->List1_Click();
+}
+
+void MainWindow::Command4_Click() {
+    filePanel_->Command4_Click();
+}
+void MainWindow::Command5_Click() {
+    filePanel_->Command5_Click();
+}
+void MainWindow::Command6_Click() {
+    filePanel_->Command6_Click();
+}
+void MainWindow::Drive1_Change() {
+    filePanel_->Drive1_Change();
+}
+void MainWindow::Dir1_Change() {
+    filePanel_->Dir1_Change();
+}
+void MainWindow::List2_Click() {
+    filePanel_->List2_Click();
 }
 
 void MainWindow::Command1_DragDrop(int Index, const QMimeData* Source) {

@@ -8,12 +8,16 @@
 #include "generator/game_commands.h"
 #include "generator/random_source.h"
 #include "play/play.h"
+#include "savegame/file_panel.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
+class QComboBox;
 class QLabel;
 class QMimeData;
 
@@ -23,6 +27,7 @@ class CellButton;
 class ChoiceList;
 class ColourButton;
 class EraserPicture;
+class FolderList;
 
 // The board as it lives in the 81 cell buttons.
 class ButtonCells final : public Cells {
@@ -50,9 +55,35 @@ class ListDigits final : public DigitList {
     ChoiceList* list_;
 };
 
+// The file panel as it lives in Label1, Dir1, Drive1, Command6 and List2.
+class WindowPanel final : public PanelView {
+  public:
+    QLabel* label = nullptr;
+    FolderList* folders = nullptr;
+    QComboBox* volumes = nullptr;
+    QWidget* saveButton = nullptr;
+    ChoiceList* savedGames = nullptr;
+
+    void setShown(PanelControl control, bool shown) override;
+    bool isShown(PanelControl control) const override;
+    std::string labelText() const override;
+    void setLabelText(const std::string& text) override;
+    std::string folderPath() const override;
+    bool setFolderPath(const std::string& path) override;
+    std::string volumeText() const override;
+    void clearSavedGames() override;
+    void addSavedGame(const std::string& gameName) override;
+    std::string selectedSavedGame() const override;
+
+  private:
+    QWidget* widget(PanelControl control) const;
+};
+
 struct WindowServices {
     Dialogs* dialogs = nullptr;           // the window's own Qt boxes when null
     std::unique_ptr<RandomSource> random; // reseeded from the clock when null
+    std::vector<std::string> volumes;     // the machine's mounted volumes when empty
+    std::string startFolder;              // the process's current folder when empty
 };
 
 class MainWindow : public QWidget {
@@ -73,6 +104,12 @@ class MainWindow : public QWidget {
     void Command3_Click();
     void List1_Click();
     void Image1_MouseDown();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Drive1_Change();
+    void Dir1_Change();
+    void List2_Click();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,7 +121,7 @@ class MainWindow : public QWidget {
     ColourButton* buildButton(const layout::ButtonSpec& spec);
     void buildDigitList();
     void buildEraser();
-    void buildFilePanel();
+    void buildFilePanel(const std::vector<std::string>& volumes, const std::string& startFolder);
     void setTabOrder();
     bool isEraser(const QMimeData* source) const;
 
@@ -101,14 +138,16 @@ class MainWindow : public QWidget {
     ColourButton* command6_ = nullptr;
     ChoiceList* list1_ = nullptr;
     ChoiceList* list2_ = nullptr;
-    QWidget* drive1_ = nullptr;
-    QWidget* dir1_ = nullptr;
+    QComboBox* drive1_ = nullptr;
+    FolderList* dir1_ = nullptr;
     QLabel* label1_ = nullptr;
     EraserPicture* image1_ = nullptr;
 
     std::unique_ptr<ListDigits> digits_;
     std::unique_ptr<GameCommands> commands_;
     std::unique_ptr<Play> play_;
+    WindowPanel panel_;
+    std::unique_ptr<FilePanel> filePanel_;
     bool pressedOnWindow_ = false;
 };
 

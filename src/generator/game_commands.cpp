@@ -17,9 +17,11 @@ void GameCommands::Command2_Click() {
 }
 
 void GameCommands::Command3_Click() {
+    // The givens are the given-coloured digits on the board: after a deal they are exactly the
+    // cells with a positive solution, and after a resume they are the saved game's own.
     for (int cell : kBoardOrder) {
-        const bool given = cells_.colour(cell) == kGivenColour && values_.solution[cell] > 0;
-        cells_.setText(cell, given ? digitText(values_.solution[cell]) : "");
+        if (cells_.colour(cell) != kGivenColour)
+            cells_.setText(cell, "");
         cells_.setColour(cell, kGivenColour);
     }
 }

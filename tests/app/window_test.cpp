@@ -4,9 +4,11 @@
 #include "app/colour_button.h"
 #include "support/fakes.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessal;
@@ -15,7 +17,28 @@ class WindowTest : public QObject {
     Q_OBJECT
 
     testing::RecordingDialogs dialogs;
+    std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<MainWindow> window;
+
+    QString inFolder(const QString& name) const { return folder->filePath(name); }
+    QByteArray readFile(const QString& name) const {
+        QFile file(inFolder(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QLabel* label1() const { return control<QLabel>("Label1"); }
+    QListWidget* list2() const { return control<QListWidget>("List2"); }
+    QListWidget* dir1() const { return control<QListWidget>("Dir1"); }
+    QString panelShown() const {
+        QString shown;
+        for (const char* name : {"Label1", "Dir1", "Drive1", "Command6", "List2"})
+            shown += control(name)->isVisible() ? '1' : '0';
+        return shown;
+    }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void saveAs(const char* name) {
+        dialogs.answers.push_back(name);
+        click("Command6");
+    }
 
     CellButton* cell(int index) const {
         return window->findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
@@ -61,13 +84,21 @@ class WindowTest : public QObject {
   private slots:
     void init() {
         dialogs = {};
+        folder = std::make_unique<QTemporaryDir>();
+        QDir(folder->path()).mkdir(QStringLiteral("sous"));
         WindowServices services;
         services.dialogs = &dialogs;
+        services.startFolder = folder->path().toStdString();
+        services.volumes = {"/", folder->path().toStdString(),
+                            inFolder(QStringLiteral("sans-support")).toStdString()};
         window = std::make_unique<MainWindow>(std::move(services));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    void cleanup() { window.reset(); }
+    void cleanup() {
+        window.reset();
+        folder.reset();
+    }
 
     void layoutAtStart() {
         QCOMPARE(window->windowTitle().left(9), QStringLiteral("Tessal - "));
@@ -225,6 +256,80 @@ class WindowTest : public QObject {
         QTest::mouseClick(cell(open), Qt::LeftButton); // the picker opens on it again
         QVERIFY(list1()->x() > 0);
         QCOMPARE(eraser->pos(), QPoint(160, 24));
+    }
+
+    void savingThroughThePanel() {
+        QCOMPARE(panelShown(), QStringLiteral("10000"));
+        click("Command4");
+        QCOMPARE(panelShown(), QStringLiteral("11110"));
+        QCOMPARE(label1()->text(), folder->path());
+        saveAs("une");
+        QCOMPARE(panelShown(), QStringLiteral("00000"));
+        const QByteArray bytes = readFile(QStringLiteral("tessalune.txt"));
+        QCOMPARE(bytes.size(), 81 * 4);
+        QCOMPARE(bytes.count("\r\n"), 81);
+        QCOMPARE(bytes.count('G'), 81);
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void aDoubleClickMovesTheFolderList() {
+        click("Command4");
+        QListWidgetItem* sub =
+            dir1()->findItems(QStringLiteral("sous"), Qt::MatchEndsWith).value(0);
+        QVERIFY(sub);
+        const QRect where = dir1()->visualItemRect(sub);
+        QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, where.center());
+        QCOMPARE(label1()->text(), folder->path()); // a single click only highlights
+        QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, where.center());
+        QCOMPARE(label1()->text(), inFolder(QStringLiteral("sous")));
+    }
+
+    void aVolumeWithoutMediumIsReported() {
+        click("Command4");
+        control<QComboBox>("Drive1")->setCurrentIndex(2);
+        QCOMPARE(dialogs.texts(), std::vector<std::string>{"Le périphérique n'est pas disponible"});
+        QCOMPARE(label1()->text(), inFolder(QStringLiteral("sans-support/")));
+        QVERIFY(dialogs.messages[0].title == std::optional<std::string>("Erreur"));
+        control<QComboBox>("Drive1")->setCurrentIndex(0);
+        QCOMPARE(label1()->text(), QStringLiteral("/"));
+    }
+
+    void resumingAndSavingUnderAnotherNameKeepsTheBytes() {
+        QByteArray crafted;
+        for (int n = 0; n < 81; ++n)
+            crafted += n % 3 == 0 ? "G5\r\n" : n % 3 == 1 ? "J2\r\n" : "J0\r\n";
+        QFile file(inFolder(QStringLiteral("tessalfaite.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(crafted);
+        file.close();
+
+        click("Command4");
+        click("Command5");
+        QCOMPARE(panelShown(), QStringLiteral("11111"));
+        QCOMPARE(label1()->text(), inFolder(QStringLiteral("tessal*.txt")));
+        QCOMPARE(list2()->count(), 1);
+        QTest::mouseClick(list2()->viewport(), Qt::LeftButton, {},
+                          list2()->visualItemRect(list2()->item(0)).center());
+        QCOMPARE(panelShown(), QStringLiteral("00010"));
+        QCOMPARE(cell(1)->text(), QStringLiteral("5"));
+        QCOMPARE(cell(2)->background(), kEntryColour);
+
+        click("Command4");
+        saveAs("copie");
+        QCOMPARE(readFile(QStringLiteral("tessalcopie.txt")), crafted);
+
+        click("Command3"); // back to the resumed game's givens
+        QCOMPARE(cell(1)->text(), QStringLiteral("5"));
+        QVERIFY(cell(2)->text().isEmpty());
+        QCOMPARE(cell(2)->background(), kGivenColour);
+    }
+
+    void resumeWithTheLabelHiddenKeepsItHidden() {
+        click("Command4");
+        saveAs("");
+        click("Command5");
+        QCOMPARE(panelShown(), QStringLiteral("01101"));
+        QCOMPARE(label1()->text(), inFolder(QStringLiteral("tessal*.txt")));
     }
 
     void tabOrderRunsThroughTheCellsWithTheListSecond() {

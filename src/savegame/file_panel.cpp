@@ -1,0 +1,97 @@
+#include "file_panel.h"
+
+#include "savegame/saved_game.h"
+
+namespace tessal {
+
+using enum PanelControl;
+
+void FilePanel::show(std::initializer_list<PanelControl> controls, bool shown) {
+    for (PanelControl control : controls)
+        view_.setShown(control, shown);
+}
+
+void FilePanel::Command4_Click() {
+    show({Folders, Volumes, SaveButton, Label}, true);
+    view_.setLabelText(view_.folderPath());
+}
+
+void FilePanel::Drive1_Change() {
+    const std::string volume = view_.volumeText();
+    view_.setLabelText(joinPath(volume, ""));
+    if (!view_.setFolderPath(volume))
+        dialogs_.message(kVolumeUnavailable, MessageIcon::Critical, kVolumeErrorTitle);
+}
+
+void FilePanel::Dir1_Change() {
+    view_.setLabelText(view_.folderPath());
+    show({Folders, Volumes}, true);
+    view_.setLabelText(view_.folderPath());
+    affiche();
+}
+
+void FilePanel::Command6_Click() {
+    const std::string label = view_.labelText();
+    if (label.empty()) {
+        dialogs_.message(kChooseFolderFirst, MessageIcon::Warning);
+        return;
+    }
+    const std::string gameName = dialogs_.input(kGameNamePrompt, kGameNameTitle, "");
+    if (gameName.empty()) {
+        show({Folders, Volumes, SaveButton, Label, SavedGames}, false);
+        return;
+    }
+    if (!isAcceptableGameName(gameName)) {
+        dialogs_.message("Le nom « " + gameName +
+                             " » ne peut pas servir : il ne doit contenir ni « / », ni « \\ », "
+                             "ni caractère de contrôle.",
+                         MessageIcon::Critical);
+        return;
+    }
+    // A label still showing the listing pattern names the folder before it.
+    const std::string path = savedGamePath(folderOfLabel(label), gameName);
+    if (auto reason = writeFileAtomically(path, boardBytes(cells_))) {
+        dialogs_.message("La partie n'a pas pu être enregistrée dans le fichier « " + path +
+                             " » : " + *reason + ".",
+                         MessageIcon::Critical);
+        return;
+    }
+    show({Folders, Volumes, SaveButton, Label}, false);
+}
+
+void FilePanel::Command5_Click() {
+    view_.setShown(SavedGames, true);
+    view_.setLabelText(view_.folderPath());
+    show({Folders, Volumes}, true);
+    view_.setLabelText(view_.folderPath());
+    affiche();
+}
+
+void FilePanel::affiche() {
+    if (!view_.isShown(SavedGames))
+        return;
+    view_.clearSavedGames();
+    const std::string folder = view_.labelText();
+    view_.setLabelText(joinPath(folder, kListingName));
+    for (const std::string& gameName : savedGameNames(folder))
+        view_.addSavedGame(gameName);
+}
+
+void FilePanel::List2_Click() {
+    const std::string path = savedGamePath(view_.folderPath(), view_.selectedSavedGame());
+    std::string reason;
+    const auto start = readFileStart(path, kMaxReadBytes, reason);
+    const auto board = start ? parseBoard(start->bytes, start->wholeFile) : std::nullopt;
+    if (!board) {
+        if (start)
+            reason = "ce n'est pas une partie enregistrée valide";
+        dialogs_.message("La partie du fichier « " + path +
+                             " » ne peut pas être reprise : " + reason + ".",
+                         MessageIcon::Critical);
+        return;
+    }
+    applyBoard(cells_, *board);
+    show({SavedGames, Volumes, Folders, Label}, false);
+}
+
+} // namespace tessal

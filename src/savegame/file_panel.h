@@ -1,0 +1,66 @@
+// The file panel: the label naming the folder, the volume and folder choosers, the save
+// button and the list of saved games, and the handlers that save and resume with them.
+#pragma once
+
+#include "board/board.h"
+#include "board/dialogs.h"
+
+#include <string>
+
+namespace tessal {
+
+enum class PanelControl { Label, Folders, Volumes, SaveButton, SavedGames };
+
+// The panel's controls as the rules see them.
+class PanelView {
+  public:
+    virtual ~PanelView() = default;
+    virtual void setShown(PanelControl control, bool shown) = 0;
+    virtual bool isShown(PanelControl control) const = 0;
+    virtual std::string labelText() const = 0;
+    virtual void setLabelText(const std::string& text) = 0;
+    virtual std::string folderPath() const = 0;
+    // False when the folder cannot be read. A change of folder runs Dir1_Change before return.
+    virtual bool setFolderPath(const std::string& path) = 0;
+    virtual std::string volumeText() const = 0;
+    virtual void clearSavedGames() = 0;
+    virtual void addSavedGame(const std::string& gameName) = 0;
+    virtual std::string selectedSavedGame() const = 0;
+};
+
+inline const char* const kVolumeUnavailable = "Le périphérique n'est pas disponible";
+inline const char* const kVolumeErrorTitle = "Erreur";
+inline const char* const kChooseFolderFirst =
+    "Doubleclick pour choisir un répertoire d'enregistrement";
+inline const char* const kGameNamePrompt = "Nom du fichier ?";
+inline const char* const kGameNameTitle = "Saisir le nom du fichier";
+
+class FilePanel {
+  public:
+    FilePanel(Cells& cells, PanelView& view, Dialogs& dialogs)
+        : cells_(cells), view_(view), dialogs_(dialogs) {}
+
+    // "ENREGISTRE LA PARTIE": opens the panel for saving.
+    void Command4_Click();
+    // Another volume picked: the folder list moves to it.
+    void Drive1_Change();
+    // The folder list moved, by a double-click or by a change of volume.
+    void Dir1_Change();
+    // "Enregistre": asks for a game name and writes the board.
+    void Command6_Click();
+    // "REPREND LA PARTIE": opens the panel with the list of saved games.
+    void Command5_Click();
+    // Refills the saved-games list for the label's folder, when the list is open.
+    void affiche();
+    // A saved game chosen: its board replaces the cells.
+    void List2_Click();
+
+  private:
+    void show(std::initializer_list<PanelControl> controls, bool shown);
+
+    Cells& cells_;
+    PanelView& view_;
+    Dialogs& dialogs_;
+};
+
+} // namespace tessal

@@ -1,0 +1,26 @@
+// What the volume and folder choosers show: the machine's volumes and a folder's subfolders.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessal {
+
+// The readable folders mounted on the machine, "/" first, from a mount table in the form of
+// /proc/self/mounts; pseudo file systems and single files mounted in place are left out.
+// `home`, when given, is offered last.
+std::vector<std::string> mountedVolumes(std::string_view mountTable, const std::string& home);
+std::vector<std::string> systemVolumes();
+
+// The volume a folder lies on: the longest of `volumes` that contains it.
+std::string volumeOf(const std::string& folder, const std::vector<std::string>& volumes);
+
+// A folder's visible subfolders in name order, or nothing when it cannot be opened.
+std::optional<std::vector<std::string>> subfolderNames(const std::string& folder);
+
+// The folders from the root down to `folder` itself, each as a full path.
+std::vector<std::string> foldersDownTo(const std::string& folder);
+
+} // namespace tessal

@@ -1,0 +1,60 @@
+// A saved game: a text file "tessal<game name>.txt" of 81 lines, one per cell in board order,
+// each "G" (given colour) or "J" (the player's colour), then the digit or "0", then CR LF.
+#pragma once
+
+#include "board/board.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessal {
+
+constexpr std::string_view kFilePrefix = "tessal";
+constexpr std::string_view kFileSuffix = ".txt";
+constexpr std::string_view kListingName = "tessal*.txt";
+// A saved game is 324 bytes; resuming never reads more than this.
+constexpr std::size_t kMaxReadBytes = 4096;
+
+// folder + "/" + name, without doubling the separator after a root folder.
+std::string joinPath(std::string_view folder, std::string_view name);
+std::string savedGamePath(std::string_view folder, std::string_view gameName);
+// The folder a label names, with any "/tessal*.txt" listing pattern taken off.
+std::string folderOfLabel(std::string_view label);
+// A game name must stay one file name inside the chosen folder.
+bool isAcceptableGameName(std::string_view gameName);
+// The game name of a saved-game file name, or nothing when the name is not one.
+std::optional<std::string> gameNameOf(std::string_view fileName);
+
+// The 81 lines of the board, CR LF each.
+std::string boardBytes(const Cells& cells);
+
+struct SavedCell {
+    Colour colour = kGivenColour;
+    std::string text;
+};
+using SavedBoard = std::array<SavedCell, kCellCount>;
+
+// The first 81 lines of a file (CR LF or LF), when they are sound: each ends in a digit, or is
+// empty. `wholeFile` says whether `bytes` reach the file's end, so a cut-off line is no line.
+std::optional<SavedBoard> parseBoard(std::string_view bytes, bool wholeFile = true);
+void applyBoard(Cells& cells, const SavedBoard& board);
+
+// Writes a temporary file beside the target and renames it over, so a failed save never
+// harms an earlier one. Returns the reason on failure.
+std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes);
+
+struct FileStart {
+    std::string bytes;
+    bool wholeFile = false;
+};
+// At most `limit` bytes from the start of a file; the reason on failure.
+std::optional<FileStart> readFileStart(const std::string& path, std::size_t limit,
+                                       std::string& reason);
+
+// The game names of a folder's plain, visible saved-game files, in name order.
+std::vector<std::string> savedGameNames(const std::string& folder);
+
+} // namespace tessal

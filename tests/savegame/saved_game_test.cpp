@@ -1,0 +1,218 @@
+#include "savegame/saved_game.h"
+
+#include "generator/game_commands.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tessal {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::MemoryCells;
+using testing::ScriptedRandom;
+
+std::string lines(std::initializer_list<std::string> first, const std::string& rest, int total) {
+    std::string bytes;
+    int n = 0;
+    for (const auto& line : first) {
+        bytes += line + "\r\n";
+        ++n;
+    }
+    for (; n < total; ++n)
+        bytes += rest + "\r\n";
+    return bytes;
+}
+
+struct TempFolder {
+    fs::path path;
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "tessal-test-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~TempFolder() { fs::remove_all(path); }
+    std::string str() const { return path.string(); }
+    std::string read(const std::string& name) const {
+        std::ifstream file(path / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path / name, std::ios::binary) << bytes;
+    }
+};
+
+TEST(FileNames, JoinWithoutDoublingTheSeparator) {
+    EXPECT_EQ(savedGamePath("/home/ana", "partie"), "/home/ana/tessalpartie.txt");
+    EXPECT_EQ(savedGamePath("/", "x"), "/tessalx.txt");
+    EXPECT_EQ(savedGamePath("/media/usb/", ""), "/media/usb/tessal.txt");
+}
+
+TEST(FileNames, GameNamesUndoTheFileNames) {
+    EXPECT_EQ(gameNameOf("tessalpartie.txt"), "partie");
+    EXPECT_EQ(gameNameOf("tessal.txt"), "");
+    EXPECT_EQ(gameNameOf("tessa.txt"), std::nullopt);
+    EXPECT_EQ(gameNameOf("tessalx.txt.bak"), std::nullopt);
+    EXPECT_EQ(gameNameOf("tessal"), std::nullopt);
+}
+
+TEST(FileNames, TheLabelsListingPatternIsNotPartOfTheFolder) {
+    EXPECT_EQ(folderOfLabel("/home/ana/tessal*.txt"), "/home/ana");
+    EXPECT_EQ(folderOfLabel("/tessal*.txt"), "/");
+    EXPECT_EQ(folderOfLabel("/home/ana"), "/home/ana");
+}
+
+TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
+    EXPECT_TRUE(isAcceptableGameName("ma partie 2"));
+    EXPECT_TRUE(isAcceptableGameName("été"));
+    EXPECT_TRUE(isAcceptableGameName(".."));
+    for (const char* bad : {"../x", "a/b", "a\\b", "tab\there", "new\nline", "del\x7f"})
+        EXPECT_FALSE(isAcceptableGameName(bad)) << bad;
+    EXPECT_FALSE(isAcceptableGameName(std::string("nul\0x", 5)));
+}
+
+TEST(Format, AFreshDealIsEightyOneGivenLines) {
+    MemoryCells cells;
+    GameValues values;
+    ScriptedRandom random(
+        {0.5f / 9, 1.5f / 9, 2.5f / 9, 3.5f / 9, 4.5f / 9, 5.5f / 9, 6.5f / 9, 7.5f / 9, 8.5f / 9});
+    GameCommands(cells, values, random).Form_Load();
+    const std::string bytes = boardBytes(cells);
+    ASSERT_EQ(bytes.size(), 81u * 4);
+    int blank = 0;
+    for (int n = 0; n < 81; ++n) {
+        EXPECT_EQ(bytes[4 * n], 'G');
+        EXPECT_EQ(bytes.substr(4 * n + 2, 2), "\r\n");
+        blank += bytes[4 * n + 1] == '0' ? 1 : 0;
+    }
+    EXPECT_EQ(blank, 51);
+}
+
+TEST(Format, TheFourCellStatesRoundTripAndLineTenIsCellEleven) {
+    MemoryCells cells;
+    for (int cell : kBoardOrder)
+        cells.set(cell, "G0");
+    cells.set(1, "G5");
+    cells.set(11, "J7");
+    cells.set(89, "J0");
+    const std::string bytes = boardBytes(cells);
+    EXPECT_EQ(bytes.substr(0, 4), "G5\r\n");
+    EXPECT_EQ(bytes.substr(9 * 4, 4), "J7\r\n");
+    EXPECT_EQ(bytes.substr(80 * 4, 4), "J0\r\n");
+    EXPECT_EQ(bytes.substr(4, 4), "G0\r\n");
+
+    const auto board = parseBoard(bytes);
+    ASSERT_TRUE(board);
+    MemoryCells back;
+    applyBoard(back, *board);
+    EXPECT_EQ(boardBytes(back), bytes);
+    EXPECT_EQ(back.cells[89].colour, kEntryColour);
+    EXPECT_EQ(back.cells[89].text, "");
+}
+
+TEST(Format, ReadingFollowsTheFirstAndLastCharacters) {
+    const auto board = parseBoard(lines({"g5", "X3", "", "G", "7", "GJ0"}, "G0", 81));
+    ASSERT_FALSE(board); // "G" alone ends in no digit
+    const auto sound = parseBoard(lines({"g5", "X3", "", "7", "GJ0", "Gabc4"}, "G0", 81));
+    ASSERT_TRUE(sound);
+    EXPECT_EQ((*sound)[0].colour, kEntryColour); // lower-case g
+    EXPECT_EQ((*sound)[0].text, "5");
+    EXPECT_EQ((*sound)[1].colour, kEntryColour);
+    EXPECT_EQ((*sound)[2].colour, kEntryColour); // empty line: an erased square
+    EXPECT_EQ((*sound)[2].text, "");
+    EXPECT_EQ((*sound)[3].text, "7");
+    EXPECT_EQ((*sound)[4].colour, kGivenColour);
+    EXPECT_EQ((*sound)[4].text, "");
+    EXPECT_EQ((*sound)[5].text, "4");
+}
+
+TEST(Format, BareLineFeedsAndExtraLinesAreFine) {
+    std::string bytes;
+    for (int n = 0; n < 81; ++n)
+        bytes += "J3\n";
+    bytes += "garbage\nmore";
+    const auto board = parseBoard(bytes);
+    ASSERT_TRUE(board);
+    EXPECT_EQ((*board)[80].text, "3");
+    std::string noFinalEnd = lines({}, "G1", 80) + "G2";
+    ASSERT_TRUE(parseBoard(noFinalEnd));
+    EXPECT_FALSE(parseBoard(noFinalEnd, false)); // cut off where reading stopped
+}
+
+TEST(Format, UnsoundFilesAreRefusedWhole) {
+    EXPECT_FALSE(parseBoard(""));
+    EXPECT_FALSE(parseBoard(lines({}, "G1", 80)));
+    EXPECT_FALSE(parseBoard(lines({"GX"}, "G1", 81)));
+    EXPECT_FALSE(parseBoard(lines({"G\xff"}, "G1", 81)));
+    EXPECT_FALSE(parseBoard(std::string(324, '\0')));
+}
+
+TEST(Files, SavingTwiceKeepsOneFileWithTheLaterBoard) {
+    TempFolder folder;
+    const std::string path = savedGamePath(folder.str(), "a");
+    ASSERT_FALSE(writeFileAtomically(path, "first"));
+    ASSERT_FALSE(writeFileAtomically(path, "second"));
+    EXPECT_EQ(folder.read("tessala.txt"), "second");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
+}
+
+TEST(Files, AFailedSaveLeavesTheEarlierSaveAndNoLitter) {
+    TempFolder folder;
+    folder.write("tessalb.txt", "earlier");
+    fs::create_directory(folder.path / "tessalc.txt");
+    EXPECT_TRUE(writeFileAtomically(savedGamePath(folder.str(), "c"), "new"));
+    EXPECT_TRUE(writeFileAtomically(savedGamePath(folder.str() + "/missing", "b"), "new"));
+    EXPECT_EQ(folder.read("tessalb.txt"), "earlier");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 2);
+}
+
+TEST(Files, ReadingStopsAtTheLimit) {
+    TempFolder folder;
+    folder.write("big", std::string(100000, 'x'));
+    std::string reason;
+    const auto start = readFileStart((folder.path / "big").string(), kMaxReadBytes, reason);
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->bytes.size(), kMaxReadBytes);
+    EXPECT_FALSE(start->wholeFile);
+    EXPECT_FALSE(readFileStart((folder.path / "gone").string(), kMaxReadBytes, reason));
+    EXPECT_FALSE(reason.empty());
+}
+
+TEST(Files, ListingShowsPlainVisibleSavedGamesInNameOrder) {
+    TempFolder folder;
+    for (const char* name : {"tessalB.txt", "tessalA.txt", "tessal.txt", ".tessalhidden.txt",
+                             "other.txt", "tessalC.txt.tmp"})
+        folder.write(name, "x");
+    fs::create_directory(folder.path / "tessalfolder.txt");
+    EXPECT_EQ(savedGameNames(folder.str()), (std::vector<std::string>{"", "A", "B"}));
+    EXPECT_TRUE(savedGameNames(folder.str() + "/missing").empty());
+}
+
+TEST(Reset, AfterAResumeGivesBackTheResumedGivens) {
+    MemoryCells cells;
+    GameValues values;
+    ScriptedRandom random(
+        {0.5f / 9, 1.5f / 9, 2.5f / 9, 3.5f / 9, 4.5f / 9, 5.5f / 9, 6.5f / 9, 7.5f / 9, 8.5f / 9});
+    GameCommands commands(cells, values, random);
+    commands.Form_Load();
+    const auto dealt = values;
+    const auto board = parseBoard(lines({"G4", "J2", "J0", "G0"}, "G0", 81));
+    ASSERT_TRUE(board);
+    applyBoard(cells, *board);
+    commands.Command3_Click();
+    EXPECT_EQ(cells.cells[1].text, "4");
+    EXPECT_EQ(cells.cells[2].text, "");
+    EXPECT_EQ(cells.cells[2].colour, kGivenColour);
+    for (int cell : kBoardOrder) {
+        if (cell > 1) {
+            EXPECT_EQ(cells.cells[cell].text, "") << cell;
+        }
+    }
+    EXPECT_EQ(values.solution, dealt.solution);
+    EXPECT_EQ(values.permutation, dealt.permutation);
+}
+
+} // namespace
+} // namespace tessal
