@@ -1,0 +1,295 @@
+#!/usr/bin/env python3
+"""The real game under a real X server (Xvfb, no window manager), driven with real mouse and
+keyboard events through xdotool; saved games checked byte for byte.
+
+Usage: play_as_a_player.py PATH_TO_TESSAL
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+TWIPS_PER_PIXEL = 15
+STEP_TIMEOUT = 10.0
+
+# Control places in twips, as the window lays them out: left, top, width, height.
+PLACES = {
+    "Command2": (9000, 1320, 1215, 615),
+    "Command3": (8760, 2040, 1575, 495),
+    "Command4": (8520, 2640, 2175, 855),
+    "Command5": (8520, 3600, 2175, 855),
+    "Command6": (10800, 5760, 1935, 495),
+    "List2": (10800, 3600, 1935, 1785),
+    "Image1": (2400, 360, 480, 480),
+}
+LIST1_HEIGHT = 1815
+CELL = 495
+BOARD_ORDER = [10 * b + p for b in range(9) for p in range(1, 10)]
+
+
+class Failure(Exception):
+    pass
+
+
+def row_of(cell):
+    return 3 * (cell // 10 // 3) + (cell % 10 - 1) // 3
+
+
+def column_of(cell):
+    return 3 * (cell // 10 % 3) + (cell % 10 - 1) % 3
+
+
+def cell_place(cell):
+    c, r = column_of(cell), row_of(cell)
+    return (1800 + 480 * c + 120 * (c // 3), 2040 + 480 * r + 120 * (r // 3), CELL, CELL)
+
+
+def units_of(cell):
+    box = [10 * (cell // 10) + p for p in range(1, 10)]
+    row = [c for c in BOARD_ORDER if row_of(c) == row_of(cell)]
+    column = [c for c in BOARD_ORDER if column_of(c) == column_of(cell)]
+    return box, row, column
+
+
+class Game:
+    def __init__(self, binary, work):
+        self.work = work
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        display = self.xvfb.stdout.readline().decode().strip()
+        if not display:
+            raise Failure("Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=":" + display, HOME=work, QT_QPA_PLATFORM="xcb",
+                        XDG_RUNTIME_DIR=work, LC_ALL="C.UTF-8")
+        self.env.pop("QT_SCALE_FACTOR", None)
+        self.game = subprocess.Popen([binary], cwd=work, env=self.env,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = self.wait_for_window("^Tessal - ")
+        geometry = self.xdo("getwindowgeometry", "--shell", self.window)
+        self.origin = (int(re.search(r"X=(\d+)", geometry).group(1)),
+                       int(re.search(r"Y=(\d+)", geometry).group(1)))
+        time.sleep(0.3)
+
+    def close(self):
+        for process in (self.game, self.xvfb):
+            process.terminate()
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+    def xdo(self, *args):
+        result = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
+                                text=True, timeout=STEP_TIMEOUT)
+        return result.stdout.strip()
+
+    def windows(self, title):
+        out = self.xdo("search", "--onlyvisible", "--name", title)
+        return [w for w in out.split() if w]
+
+    def wait_for_window(self, title, timeout=STEP_TIMEOUT):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = self.windows(title)
+            if found:
+                return found[-1]
+            if self.game.poll() is not None:
+                raise Failure("the game exited with %s" % self.game.returncode)
+            time.sleep(0.05)
+        raise Failure("no window titled %r within %ss" % (title, timeout))
+
+    def point(self, place, dx=0.5, dy=0.5):
+        left, top, width, height = place
+        return (self.origin[0] + (left + width * dx) // TWIPS_PER_PIXEL,
+                self.origin[1] + (top + height * dy) // TWIPS_PER_PIXEL)
+
+    def click_at(self, x, y):
+        self.xdo("mousemove", int(x), int(y))
+        time.sleep(0.05)
+        self.xdo("click", 1)
+        time.sleep(0.15)
+
+    def click(self, name):
+        self.click_at(*self.point(PLACES[name]))
+
+    def pixel(self, x, y):
+        out = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (x, y),
+                              "-depth", "8", "txt:-"], env=self.env, capture_output=True,
+                             text=True, timeout=STEP_TIMEOUT).stdout
+        match = re.search(r"\((\d+),(\d+),(\d+)", out.splitlines()[-1])
+        return tuple(int(v) for v in match.groups())
+
+    def answer_input(self, text):
+        dialog = self.wait_for_window("^Saisir le nom du fichier$")
+        self.xdo("windowfocus", "--sync", dialog)
+        if text:
+            self.xdo("type", "--delay", "20", text)
+        self.xdo("key", "Return")
+        self.wait_gone(dialog)
+
+    def wait_gone(self, window):
+        deadline = time.time() + STEP_TIMEOUT
+        while window in self.windows("."):
+            if time.time() > deadline:
+                raise Failure("window %s did not close" % window)
+            time.sleep(0.05)
+
+    def dismiss_messages(self):
+        """Closes the game's message boxes one after the other; returns how many there were."""
+        count = 0
+        while True:
+            try:
+                box = self.wait_for_window("^Tessal$", timeout=1.5)
+            except Failure:
+                return count
+            self.xdo("windowfocus", "--sync", box)
+            self.xdo("key", "Return")
+            self.wait_gone(box)
+            count += 1
+
+    def save(self, name):
+        self.click("Command4")
+        self.click("Command6")
+        self.answer_input(name)
+        path = os.path.join(self.work, "tessal%s.txt" % name)
+        deadline = time.time() + STEP_TIMEOUT
+        while not os.path.exists(path):
+            if time.time() > deadline:
+                raise Failure("no file %s" % path)
+            time.sleep(0.05)
+        with open(path, "rb") as f:
+            return f.read()
+
+    def pick(self, cell, digit):
+        self.click_at(*self.point(cell_place(cell)))
+        left, top, width, _ = cell_place(cell)
+        list_left, list_top = left + width, top - LIST1_HEIGHT
+        item_height = (LIST1_HEIGHT // TWIPS_PER_PIXEL - 2) / 9
+        x = self.origin[0] + list_left // TWIPS_PER_PIXEL + 8
+        y = self.origin[1] + list_top // TWIPS_PER_PIXEL + 1 + item_height * (digit - 0.5)
+        self.click_at(x, y)
+
+    def drag_eraser_to(self, cell):
+        start = self.point(PLACES["Image1"], 0.3, 0.3)
+        end = self.point(cell_place(cell))
+        self.xdo("mousemove", *start)
+        self.xdo("mousedown", 1)
+        for k in range(1, 11):
+            self.xdo("mousemove", int(start[0] + (end[0] - start[0]) * k / 10),
+                     int(start[1] + (end[1] - start[1]) * k / 10))
+            time.sleep(0.03)
+        time.sleep(0.2)
+        self.xdo("mouseup", 1)
+        time.sleep(0.3)
+
+
+def board_of(data):
+    lines = data.split(b"\r\n")
+    if len(lines) != 82 or lines[-1] != b"":
+        raise Failure("not 81 CR LF lines: %r" % data[:40])
+    board = {}
+    for cell, line in zip(BOARD_ORDER, lines):
+        if not re.fullmatch(rb"[GJ][0-9]", line):
+            raise Failure("bad line %r" % line)
+        board[cell] = (chr(line[0]), chr(line[1]))
+    return board
+
+
+def check_fresh_deal(data):
+    board = board_of(data)
+    if any(colour != "G" for colour, _ in board.values()):
+        raise Failure("a fresh deal holds a player's entry")
+    givens = [c for c, (_, d) in board.items() if d != "0"]
+    if len(givens) != 30:
+        raise Failure("%d givens, not 30" % len(givens))
+    for box in range(9):
+        count = sum(1 for c in givens if c // 10 == box)
+        if count != (4 if box in (1, 4, 7) else 3):
+            raise Failure("box %d holds %d givens" % (box, count))
+    for cell in givens:
+        for unit in units_of(cell):
+            if sum(1 for other in unit if board[other][1] == board[cell][1]) != 1:
+                raise Failure("the givens clash at cell %d" % cell)
+    return board
+
+
+def allowed(board, cell):
+    taken = {board[o][1] for unit in units_of(cell) for o in unit}
+    return next(d for d in range(1, 10) if str(d) not in taken)
+
+
+def run(binary):
+    work = tempfile.mkdtemp(prefix="tessal-e2e-")
+    game = None
+    try:
+        game = Game(binary, work)
+        check_fresh_deal(game.save("depart"))
+        print("ok - a deal saved at once")
+
+        game.click("Command2")
+        board = check_fresh_deal(game.save("autre"))
+        print("ok - Autre Jeu, then a save")
+
+        open_cell = next(c for c in BOARD_ORDER if board[c][1] == "0")
+        digit = allowed(board, open_cell)
+        game.pick(open_cell, digit)
+        x, y = game.point(cell_place(open_cell), 0.15, 0.15)
+        if game.pixel(x, y) != (255, 255, 192):
+            raise Failure("the entry cell shows %s" % (game.pixel(x, y),))
+        placed = board_of(game.save("place"))
+        if placed[open_cell] != ("J", str(digit)):
+            raise Failure("cell %d saved as %s" % (open_cell, placed[open_cell]))
+        print("ok - a digit placed shows the entry colour and saves as J")
+
+        given = next(c for c in BOARD_ORDER if board[c][1] != "0")
+        target = next(c for c in units_of(given)[0] if board[c][1] == "0" and c != open_cell)
+        game.pick(target, int(board[given][1]))
+        if game.dismiss_messages() != 1:
+            raise Failure("a box conflict did not show exactly one message")
+        print("ok - a conflicting digit shows one message")
+
+        game.drag_eraser_to(open_cell)
+        erased = board_of(game.save("gomme"))
+        if erased[open_cell] != ("J", "0"):
+            raise Failure("the eraser left %s" % (erased[open_cell],))
+        print("ok - the eraser dragged onto an entry")
+
+        game.click("Command3")
+        reset = board_of(game.save("reinit"))
+        if reset != board:
+            raise Failure("RE-INITIALISE did not give back the dealt puzzle")
+        print("ok - RE-INITIALISE")
+
+        # A crafted game with two 5s in the first row, resumed and saved again unchanged.
+        crafted = {c: "G0" for c in BOARD_ORDER}
+        crafted.update({11: "G5", 21: "J5", 2: "J7", 89: "G9"})
+        crafted_bytes = b"".join((crafted[c] + "\r\n").encode() for c in BOARD_ORDER)
+        with open(os.path.join(work, "tessalaaa.txt"), "wb") as f:
+            f.write(crafted_bytes)
+        game.click("Command5")
+        game.click_at(*game.point(PLACES["List2"], 0.5, 0.05))
+        time.sleep(0.2)
+        if game.save("copie") != crafted_bytes:
+            raise Failure("the resumed game saved under another name differs")
+        print("ok - a crafted game resumed and saved again, byte for byte")
+
+        game.pick(1, 5)
+        if game.dismiss_messages() != 2:
+            raise Failure("two 5s in the row did not show two messages")
+        print("ok - two conflicts in one row show two messages")
+    finally:
+        if game:
+            game.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    try:
+        run(sys.argv[1])
+    except (Failure, subprocess.TimeoutExpired) as failure:
+        print("FAIL - %s" % failure)
+        sys.exit(1)
