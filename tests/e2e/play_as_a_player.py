@@ -55,20 +55,26 @@ def units_of(cell):
 
 
 class Game:
-    def __init__(self, binary, work):
+    def __init__(self, binary, work, scale=1):
         self.work = work
+        self.scale = scale
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", "1", "-screen", "0", "%dx%dx24" % (1024 * scale, 768 * scale), "-nolisten", "tcp"],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         display = self.xvfb.stdout.readline().decode().strip()
         if not display:
             raise Failure("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + display, HOME=work, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=work, LC_ALL="C.UTF-8")
-        self.env.pop("QT_SCALE_FACTOR", None)
-        self.game = subprocess.Popen([binary], cwd=work, env=self.env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = self.wait_for_window("^Tessal - ")
+        self.env["QT_SCALE_FACTOR"] = str(scale)
+        self.game = None
+        try:
+            self.game = subprocess.Popen([os.path.abspath(binary)], cwd=work, env=self.env,
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.window = self.wait_for_window("^Tessal - ")
+        except BaseException:
+            self.close()
+            raise
         geometry = self.xdo("getwindowgeometry", "--shell", self.window)
         self.origin = (int(re.search(r"X=(\d+)", geometry).group(1)),
                        int(re.search(r"Y=(\d+)", geometry).group(1)))
@@ -76,6 +82,8 @@ class Game:
 
     def close(self):
         for process in (self.game, self.xvfb):
+            if process is None:
+                continue
             process.terminate()
             try:
                 process.wait(timeout=5)
@@ -104,8 +112,8 @@ class Game:
 
     def point(self, place, dx=0.5, dy=0.5):
         left, top, width, height = place
-        return (self.origin[0] + (left + width * dx) // TWIPS_PER_PIXEL,
-                self.origin[1] + (top + height * dy) // TWIPS_PER_PIXEL)
+        return (self.origin[0] + self.scale * (left + width * dx) // TWIPS_PER_PIXEL,
+                self.origin[1] + self.scale * (top + height * dy) // TWIPS_PER_PIXEL)
 
     def click_at(self, x, y):
         self.xdo("mousemove", int(x), int(y))
@@ -169,8 +177,9 @@ class Game:
         left, top, width, _ = cell_place(cell)
         list_left, list_top = left + width, top - LIST1_HEIGHT
         item_height = (LIST1_HEIGHT // TWIPS_PER_PIXEL - 2) / 9
-        x = self.origin[0] + list_left // TWIPS_PER_PIXEL + 8
-        y = self.origin[1] + list_top // TWIPS_PER_PIXEL + 1 + item_height * (digit - 0.5)
+        x = self.origin[0] + self.scale * (list_left // TWIPS_PER_PIXEL + 8)
+        y = self.origin[1] + self.scale * (list_top // TWIPS_PER_PIXEL + 1 +
+                                           item_height * (digit - 0.5))
         self.click_at(x, y)
 
     def drag_eraser_to(self, cell):

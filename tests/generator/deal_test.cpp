@@ -109,9 +109,7 @@ TEST(Deal, ReseedsOnceAtEachDealBeforeDrawing) {
 TEST(Deal, TheIdentityPermutationWritesTheTemplateGrid) {
     MemoryCells cells;
     GameValues values;
-    // The middle of each ninth of [0, 1): the digits 1 to 9 in order.
-    ScriptedRandom random(
-        {0.5f / 9, 1.5f / 9, 2.5f / 9, 3.5f / 9, 4.5f / 9, 5.5f / 9, 6.5f / 9, 7.5f / 9, 8.5f / 9});
+    ScriptedRandom random = testing::digitsInOrder();
     Deal deal(cells, values, random);
     deal.tire();
     for (int k = 1; k <= 9; ++k)

@@ -76,8 +76,7 @@ TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
 TEST(Format, AFreshDealIsEightyOneGivenLines) {
     MemoryCells cells;
     GameValues values;
-    ScriptedRandom random(
-        {0.5f / 9, 1.5f / 9, 2.5f / 9, 3.5f / 9, 4.5f / 9, 5.5f / 9, 6.5f / 9, 7.5f / 9, 8.5f / 9});
+    ScriptedRandom random = testing::digitsInOrder();
     GameCommands(cells, values, random).Form_Load();
     const std::string bytes = boardBytes(cells);
     ASSERT_EQ(bytes.size(), 81u * 4);
@@ -193,8 +192,7 @@ TEST(Files, ListingShowsPlainVisibleSavedGamesInNameOrder) {
 TEST(Reset, AfterAResumeGivesBackTheResumedGivens) {
     MemoryCells cells;
     GameValues values;
-    ScriptedRandom random(
-        {0.5f / 9, 1.5f / 9, 2.5f / 9, 3.5f / 9, 4.5f / 9, 5.5f / 9, 6.5f / 9, 7.5f / 9, 8.5f / 9});
+    ScriptedRandom random = testing::digitsInOrder();
     GameCommands commands(cells, values, random);
     commands.Form_Load();
     const auto dealt = values;

@@ -95,4 +95,12 @@ class ScriptedRandom final : public RandomSource {
     std::size_t next_ = 0;
 };
 
+// A source whose draws give the digits 1 to 9 in order: the middle of each ninth of [0, 1).
+inline ScriptedRandom digitsInOrder() {
+    std::vector<float> middles;
+    for (int k = 0; k < 9; ++k)
+        middles.push_back((static_cast<float>(k) + 0.5f) / 9);
+    return ScriptedRandom(middles);
+}
+
 } // namespace tessal::testing

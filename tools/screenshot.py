@@ -1,0 +1,36 @@
+#!/usr/bin/env python3
+"""Renders the real window under Xvfb to docs/: a fresh deal with a few of the player's
+digits, at the normal size and at twice the scale. Usage: tools/screenshot.py build/tessal"""
+import os
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+import play_as_a_player as e2e  # noqa: E402
+
+DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "docs")
+
+
+def shoot(binary, scale, name):
+    work = tempfile.mkdtemp(prefix="tessal-shot-")
+    game = e2e.Game(binary, work, scale)
+    try:
+        board = e2e.board_of(game.save("vue"))
+        placed = 0
+        for cell in e2e.BOARD_ORDER:
+            if board[cell][1] == "0" and placed < 4 and cell // 10 in (0, 4, 8):
+                digit = e2e.allowed(board, cell)
+                game.pick(cell, digit)
+                board[cell] = ("J", str(digit))
+                placed += 1
+        game.xdo("mousemove", 0, 0)
+        subprocess.run(["import", "-window", game.window, os.path.join(DOCS, name)],
+                       env=game.env, check=True, timeout=20)
+    finally:
+        game.close()
+
+
+if __name__ == "__main__":
+    shoot(sys.argv[1], 1, "screenshot.png")
+    shoot(sys.argv[1], 2, "screenshot-2x.png")
