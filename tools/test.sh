@@ -15,3 +15,4 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --timeout 300 -E end_to_end
 
 tools/fuzz.sh "${TESSAL_FUZZ_SECONDS:-60}"
+tools/check-package.sh
