@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "savegame/folders.h"
 
@@ -134,10 +135,13 @@ MainWindow::MainWindow(WindowServices services)
         random_ = std::make_unique<TimeOfDayRandom>();
 
     setWindowTitle(kCaption);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icon-16.png"));
-    icon.addFile(QStringLiteral(":/icon-32.png"));
-    setWindowIcon(icon);
+    // The icon is no part of the first frame: it is set once the event loop runs.
+    QTimer::singleShot(0, this, [this] {
+        QIcon icon;
+        icon.addFile(QStringLiteral(":/icon-16.png"));
+        icon.addFile(QStringLiteral(":/icon-32.png"));
+        setWindowIcon(icon);
+    });
     resize(px(kClientWidth), px(kClientHeight));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowBackground);
