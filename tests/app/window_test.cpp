@@ -284,6 +284,39 @@ class WindowTest : public QObject {
         QCOMPARE(label1()->text(), inFolder(QStringLiteral("sous")));
     }
 
+    void aFolderThatCannotBeOpenedIsRefused() {
+        click("Command4");
+        QListWidgetItem* sub =
+            dir1()->findItems(QStringLiteral("sous"), Qt::MatchEndsWith).value(0);
+        QVERIFY(sub);
+        QVERIFY(QDir(inFolder(QStringLiteral("sous"))).removeRecursively());
+        QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {},
+                          dir1()->visualItemRect(sub).center());
+        QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {},
+                           dir1()->visualItemRect(sub).center());
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QVERIFY(dialogs.messages[0].icon == MessageIcon::Critical);
+        QCOMPARE(label1()->text(), folder->path());
+        QVERIFY(!dir1()->findItems(QStringLiteral("sous"), Qt::MatchEndsWith).isEmpty());
+    }
+
+    void theArrowKeysResumeAtOnce() {
+        QByteArray bytes;
+        for (int n = 0; n < 81; ++n)
+            bytes += "J6\r\n";
+        for (const char* name : {"tessala.txt", "tessalb.txt"}) {
+            QFile file(inFolder(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        click("Command5");
+        list2()->setFocus(); // focus alone marks the first entry, loading nothing
+        QVERIFY(list2()->isVisible());
+        QTest::keyClick(list2(), Qt::Key_Down);
+        QCOMPARE(cell(89)->text(), QStringLiteral("6"));
+        QVERIFY(!list2()->isVisible());
+    }
+
     void aVolumeWithoutMediumIsReported() {
         click("Command4");
         control<QComboBox>("Drive1")->setCurrentIndex(2);
