@@ -364,8 +364,9 @@ void MainWindow::Image1_MouseDown() {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    static const QPixmap backdrop(QStringLiteral(":/background.jpg"));
-    painter.drawPixmap(0, 0, backdrop);
+    if (backdrop_.isNull())
+        backdrop_.load(QStringLiteral(":/background.jpg"));
+    painter.drawPixmap(0, 0, backdrop_);
     for (const LineSpec& line : kLines) {
         painter.setPen(QPen(kLineColour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));

@@ -10,6 +10,7 @@
 #include "play/play.h"
 #include "savegame/file_panel.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -149,6 +150,7 @@ class MainWindow : public QWidget {
     WindowPanel panel_;
     std::unique_ptr<FilePanel> filePanel_;
     bool pressedOnWindow_ = false;
+    QPixmap backdrop_; // decoded at the first paint
 };
 
 } // namespace tessal
