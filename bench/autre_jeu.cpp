@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tessal::MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
     auto* button = window.findChild<QPushButton*>(QStringLiteral("Command2"));
     std::vector<double> times;
     QElapsedTimer timer;

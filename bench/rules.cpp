@@ -33,6 +33,14 @@ class NoList final : public DigitList {
     void bringToFront() override {}
 };
 
+// A board in memory with one deal on it.
+struct DealtBoard {
+    testing::MemoryCells cells;
+    GameValues values;
+    FastRandom random;
+    DealtBoard() { tessal::Deal(cells, values, random).run(); }
+};
+
 void Deal(benchmark::State& state) {
     testing::MemoryCells cells;
     GameValues values;
@@ -46,10 +54,8 @@ void Deal(benchmark::State& state) {
 BENCHMARK(Deal);
 
 void Placement(benchmark::State& state) {
-    testing::MemoryCells cells;
-    GameValues values;
-    FastRandom random;
-    tessal::Deal(cells, values, random).run();
+    DealtBoard board;
+    auto& [cells, values, random] = board;
     int open = 0;
     for (int cell : kBoardOrder)
         if (cells.cells[cell].text.empty())
@@ -68,10 +74,8 @@ void Placement(benchmark::State& state) {
 BENCHMARK(Placement);
 
 void SaveAndResume(benchmark::State& state) {
-    testing::MemoryCells cells;
-    GameValues values;
-    FastRandom random;
-    tessal::Deal(cells, values, random).run();
+    DealtBoard board;
+    auto& cells = board.cells;
     const std::string path = "/tmp/tessal-bench-save.txt";
     for (auto _ : state) {
         writeFileAtomically(path, boardBytes(cells));
