@@ -29,8 +29,9 @@ std::string savedGamePath(std::string_view folder, std::string_view gameName) {
 }
 
 std::string folderOfLabel(std::string_view label) {
-    const std::string pattern = "/" + std::string(kListingName);
-    if (label.size() >= pattern.size() && label.substr(label.size() - pattern.size()) == pattern) {
+    constexpr std::string_view pattern = "/tessal*.txt";
+    static_assert(pattern.substr(1) == kListingName);
+    if (label.ends_with(pattern)) {
         label.remove_suffix(pattern.size());
         if (label.empty())
             return "/";
