@@ -17,13 +17,11 @@ def shoot(binary, scale, name):
     game = e2e.Game(binary, work, scale)
     try:
         board = e2e.board_of(game.save("vue"))
-        placed = 0
-        for cell in e2e.BOARD_ORDER:
-            if board[cell][1] == "0" and placed < 4 and cell // 10 in (0, 4, 8):
-                digit = e2e.allowed(board, cell)
-                game.pick(cell, digit)
-                board[cell] = ("J", str(digit))
-                placed += 1
+        for box in (0, 2, 4, 6, 8):  # one of the player's digits in each of these boxes
+            cell = next(c for c in e2e.BOARD_ORDER if c // 10 == box and board[c][1] == "0")
+            digit = e2e.allowed(board, cell)
+            game.pick(cell, digit)
+            board[cell] = ("J", str(digit))
         game.xdo("mousemove", 0, 0)
         subprocess.run(["import", "-window", game.window, os.path.join(DOCS, name)],
                        env=game.env, check=True, timeout=20)

@@ -45,6 +45,11 @@ void setColours(QWidget* widget, const QColor& text, const QColor* background) {
     widget->setPalette(palette);
 }
 
+// A picture at its own size, taken from its "@2x" file on a screen scaled by two.
+QPixmap sharpPicture(const QString& file, QSize size, const QWidget* shownOn) {
+    return QIcon(file).pixmap(size, shownOn->devicePixelRatioF());
+}
+
 } // namespace
 
 std::string ButtonCells::text(int cell) const {
@@ -235,7 +240,7 @@ void MainWindow::buildEraser() {
     image1_->setObjectName(QStringLiteral("Image1"));
     place(image1_, kImage1);
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image1_->setPixmap(QPixmap(QStringLiteral(":/eraser.png")));
+    image1_->setPixmap(sharpPicture(QStringLiteral(":/eraser.png"), QSize(32, 32), image1_));
     image1_->setToolTip(kImage1ToolTip);
 }
 
@@ -365,7 +370,7 @@ void MainWindow::Image1_MouseDown() {
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (backdrop_.isNull())
-        backdrop_.load(QStringLiteral(":/background.jpg"));
+        backdrop_ = sharpPicture(QStringLiteral(":/background.jpg"), QSize(959, 719), this);
     painter.drawPixmap(0, 0, backdrop_);
     for (const LineSpec& line : kLines) {
         painter.setPen(QPen(kLineColour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));
