@@ -41,9 +41,7 @@ void FolderList::openItem(QListWidgetItem* item) {
 }
 
 bool FolderList::setPath(const std::string& requested) {
-    std::string path = std::filesystem::path(requested).lexically_normal().string();
-    if (path.size() > 1 && path.back() == '/')
-        path.pop_back();
+    const std::string path = normalFolder(requested);
     if (!fill(path))
         return false;
     if (path_ == path)

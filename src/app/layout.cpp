@@ -4,11 +4,11 @@
 
 namespace tessal::layout {
 
-QFont boldFont(const FontSpec& spec) {
+QFont boldFont(const FontFace& face) {
     QFont font;
-    font.setFamilies({QString::fromUtf8(spec.face), QStringLiteral("DejaVu Sans"),
+    font.setFamilies({QString::fromUtf8(face.face), QStringLiteral("DejaVu Sans"),
                       QStringLiteral("Sans Serif")});
-    font.setPointSizeF(spec.points);
+    font.setPointSizeF(face.points);
     font.setBold(true);
     return font;
 }

@@ -22,12 +22,12 @@ struct Place {
     QRect pixels() const { return QRect(px(left), px(top), px(width), px(height)); }
 };
 
-struct FontSpec {
+struct FontFace {
     const char* face;
     double points;
 };
 // Faces the machine may lack stand in with a family of the same size and weight.
-QFont boldFont(const FontSpec& spec);
+QFont boldFont(const FontFace& face);
 
 constexpr int kClientWidth = 12765;
 constexpr int kClientHeight = 7800;
@@ -35,32 +35,32 @@ inline const QColor kWindowBackground{255, 255, 128};
 inline const QString kCaption = QStringLiteral("Tessal - par l'équipe Tessal");
 inline const QString kApplicationTitle = QStringLiteral("Tessal");
 
-constexpr FontSpec kSansSmall{"MS Sans Serif", 8.25};
-constexpr FontSpec kSansLarge{"MS Sans Serif", 12};
-constexpr FontSpec kOliveSmall{"Olive MN", 9.75};
-constexpr FontSpec kOliveLarge{"Olive MN", 12};
-constexpr FontSpec kArialBlack{"Arial Black", 12};
+constexpr FontFace kSansSmall{"MS Sans Serif", 8.25};
+constexpr FontFace kSansLarge{"MS Sans Serif", 12};
+constexpr FontFace kOliveSmall{"Olive MN", 9.75};
+constexpr FontFace kOliveLarge{"Olive MN", 12};
+constexpr FontFace kArialBlack{"Arial Black", 12};
 
 // The game buttons and the save button.
-struct ButtonSpec {
+struct GameButton {
     const char* name;
     const char* text;
     Place place;
     QColor background;
-    FontSpec font;
+    FontFace font;
     const char* toolTip;
 };
-inline const ButtonSpec kCommand2{"Command2",      "Autre Jeu", {9000, 1320, 1215, 615},
+inline const GameButton kCommand2{"Command2",      "Autre Jeu", {9000, 1320, 1215, 615},
                                   {255, 128, 128}, kOliveSmall, nullptr};
-inline const ButtonSpec kCommand3{"Command3",    "RE-INITIALISE", {8760, 2040, 1575, 495},
+inline const GameButton kCommand3{"Command3",    "RE-INITIALISE", {8760, 2040, 1575, 495},
                                   {255, 255, 0}, kOliveSmall,     nullptr};
-inline const ButtonSpec kCommand4{
+inline const GameButton kCommand4{
     "Command4",  "ENREGISTRE LA PARTIE",         {8520, 2640, 2175, 855}, {128, 255, 128},
     kOliveLarge, "Enregistre la partie en cours"};
-inline const ButtonSpec kCommand5{
+inline const GameButton kCommand5{
     "Command5",    "REPREND LA PARTIE", {8520, 3600, 2175, 855},
     {0, 255, 255}, kOliveLarge,         "Reprend la partie enregistrée"};
-inline const ButtonSpec kCommand6{"Command6",  "Enregistre", {10800, 5760, 1935, 495},
+inline const GameButton kCommand6{"Command6",  "Enregistre", {10800, 5760, 1935, 495},
                                   {0, 192, 0}, kOliveLarge,  nullptr};
 
 constexpr Place kList1{-360, 3720, 255, 1815};
@@ -86,11 +86,11 @@ constexpr Place kImage1{2400, 360, 480, 480};
 inline const QString kImage1ToolTip = QStringLiteral("Gomme");
 
 // The frame of the grid (Line1, 20 pixels) and the lines between boxes (Line2, 10 pixels).
-struct LineSpec {
+struct GridLine {
     int x1, y1, x2, y2, widthPixels;
 };
 inline const QColor kLineColour{128, 64, 0};
-constexpr LineSpec kLines[] = {
+constexpr GridLine kLines[] = {
     {1680, 1920, 6480, 1920, 20}, {1680, 6720, 6480, 6720, 20}, {6480, 1920, 6480, 6615, 20},
     {1680, 6600, 1680, 1920, 20}, {1800, 3560, 6360, 3560, 10}, {1800, 5100, 6360, 5100, 10},
     {3300, 2040, 3300, 6720, 10}, {4840, 1920, 4840, 6720, 10},

@@ -5,6 +5,7 @@
 #include "app/eraser_picture.h"
 #include "app/folder_list.h"
 #include "app/qt_dialogs.h"
+#include "app/volume_list.h"
 
 #include <QComboBox>
 #include <QDrag>
@@ -12,10 +13,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QTimer>
-
-#include "savegame/folders.h"
 
 #include <filesystem>
 
@@ -158,9 +156,9 @@ MainWindow::MainWindow(WindowServices services)
     command4_ = buildButton(kCommand4);
     command5_ = buildButton(kCommand5);
     buildEraser();
-    buildFilePanel(services.volumes.empty() ? systemVolumes() : services.volumes,
-                   services.startFolder.empty() ? std::filesystem::current_path().string()
-                                                : services.startFolder);
+    buildFilePanel(std::move(services.volumes), services.startFolder.empty()
+                                                    ? std::filesystem::current_path().string()
+                                                    : services.startFolder);
     buildDigitList();
     setTabOrder();
 
@@ -203,16 +201,16 @@ void MainWindow::buildBoard() {
     }
 }
 
-ColourButton* MainWindow::buildButton(const ButtonSpec& spec) {
+ColourButton* MainWindow::buildButton(const GameButton& look) {
     auto* button = new ColourButton(this);
-    button->setObjectName(QString::fromUtf8(spec.name));
-    button->setText(QString::fromUtf8(spec.text));
-    place(button, spec.place);
+    button->setObjectName(QString::fromUtf8(look.name));
+    button->setText(QString::fromUtf8(look.text));
+    place(button, look.place);
     button->setBackground(
-        Colour::rgb(spec.background.red(), spec.background.green(), spec.background.blue()));
-    button->setFont(boldFont(spec.font));
-    if (spec.toolTip)
-        button->setToolTip(QString::fromUtf8(spec.toolTip));
+        Colour::rgb(look.background.red(), look.background.green(), look.background.blue()));
+    button->setFont(boldFont(look.font));
+    if (look.toolTip)
+        button->setToolTip(QString::fromUtf8(look.toolTip));
     return button;
 }
 
@@ -244,8 +242,7 @@ void MainWindow::buildEraser() {
     image1_->setToolTip(kImage1ToolTip);
 }
 
-void MainWindow::buildFilePanel(const std::vector<std::string>& volumes,
-                                const std::string& startFolder) {
+void MainWindow::buildFilePanel(std::vector<std::string> volumes, const std::string& startFolder) {
     command6_ = buildButton(kCommand6);
     command6_->hide();
 
@@ -256,17 +253,11 @@ void MainWindow::buildFilePanel(const std::vector<std::string>& volumes,
     setColours(list2_, kList2Text, &kList2Background);
     list2_->hide();
 
-    drive1_ = new QComboBox(this);
+    drive1_ = new VolumeList(std::move(volumes), startFolder, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     place(drive1_, kDrive1);
     drive1_->setFont(boldFont(kSansLarge));
     setColours(drive1_, kDrive1Text, &kDrive1Background);
-    {
-        const QSignalBlocker quiet(drive1_);
-        for (const std::string& volume : volumes)
-            drive1_->addItem(QString::fromStdString(volume));
-        drive1_->setCurrentText(QString::fromStdString(volumeOf(startFolder, volumes)));
-    }
     drive1_->hide();
 
     dir1_ = new FolderList(startFolder, this);
@@ -372,7 +363,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     if (backdrop_.isNull())
         backdrop_ = sharpPicture(QStringLiteral(":/background.jpg"), QSize(959, 719), this);
     painter.drawPixmap(0, 0, backdrop_);
-    for (const LineSpec& line : kLines) {
+    for (const GridLine& line : kLines) {
         painter.setPen(QPen(kLineColour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));
     }

@@ -29,6 +29,7 @@ class ChoiceList;
 class ColourButton;
 class EraserPicture;
 class FolderList;
+class VolumeList;
 
 // The board as it lives in the 81 cell buttons.
 class ButtonCells final : public Cells {
@@ -119,10 +120,10 @@ class MainWindow : public QWidget {
 
   private:
     void buildBoard();
-    ColourButton* buildButton(const layout::ButtonSpec& spec);
+    ColourButton* buildButton(const layout::GameButton& look);
     void buildDigitList();
     void buildEraser();
-    void buildFilePanel(const std::vector<std::string>& volumes, const std::string& startFolder);
+    void buildFilePanel(std::vector<std::string> volumes, const std::string& startFolder);
     void setTabOrder();
     bool isEraser(const QMimeData* source) const;
 
@@ -139,7 +140,7 @@ class MainWindow : public QWidget {
     ColourButton* command6_ = nullptr;
     ChoiceList* list1_ = nullptr;
     ChoiceList* list2_ = nullptr;
-    QComboBox* drive1_ = nullptr;
+    VolumeList* drive1_ = nullptr;
     FolderList* dir1_ = nullptr;
     QLabel* label1_ = nullptr;
     EraserPicture* image1_ = nullptr;

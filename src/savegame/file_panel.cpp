@@ -23,11 +23,15 @@ void FilePanel::Drive1_Change() {
         dialogs_.message(kVolumeUnavailable, MessageIcon::Critical, kVolumeErrorTitle);
 }
 
-void FilePanel::Dir1_Change() {
+void FilePanel::followFolderList() {
     view_.setLabelText(view_.folderPath());
     show({Folders, Volumes}, true);
     view_.setLabelText(view_.folderPath());
     affiche();
+}
+
+void FilePanel::Dir1_Change() {
+    followFolderList();
 }
 
 void FilePanel::Command6_Click() {
@@ -61,10 +65,7 @@ void FilePanel::Command6_Click() {
 
 void FilePanel::Command5_Click() {
     view_.setShown(SavedGames, true);
-    view_.setLabelText(view_.folderPath());
-    show({Folders, Volumes}, true);
-    view_.setLabelText(view_.folderPath());
-    affiche();
+    followFolderList();
 }
 
 void FilePanel::affiche() {

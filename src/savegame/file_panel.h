@@ -57,6 +57,8 @@ class FilePanel {
 
   private:
     void show(std::initializer_list<PanelControl> controls, bool shown);
+    // Label and choosers catch up with the folder list, then the saved-games list refills.
+    void followFolderList();
 
     Cells& cells_;
     PanelView& view_;

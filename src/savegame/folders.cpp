@@ -32,9 +32,9 @@ std::string unescapeMountPoint(std::string_view field) {
 
 bool isPseudo(const std::string& point, const std::string& type) {
     static const char* const kPseudoTypes[] = {
-        "proc",   "sysfs",   "devtmpfs",    "devpts",   "cgroup",  "cgroup2",    "securityfs",
-        "pstore", "debugfs", "tracefs",     "configfs", "fusectl", "mqueue",     "hugetlbfs",
-        "bpf",    "autofs",  "binfmt_misc", "efivarfs", "nsfs",    "rpc_pipefs", "overlay_proc"};
+        "proc",   "sysfs",   "devtmpfs",    "devpts",   "cgroup",  "cgroup2",   "securityfs",
+        "pstore", "debugfs", "tracefs",     "configfs", "fusectl", "mqueue",    "hugetlbfs",
+        "bpf",    "autofs",  "binfmt_misc", "efivarfs", "nsfs",    "rpc_pipefs"};
     for (const char* pseudo : kPseudoTypes)
         if (type == pseudo)
             return true;
@@ -111,12 +111,16 @@ std::optional<std::vector<std::string>> subfolderNames(const std::string& folder
     return names;
 }
 
+std::string normalFolder(const std::string& folder) {
+    std::string path = fs::path(folder).lexically_normal().string();
+    if (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
 std::vector<std::string> foldersDownTo(const std::string& folder) {
     std::vector<std::string> chain;
-    fs::path path = fs::path(folder).lexically_normal();
-    if (path.has_filename() == false && path != path.root_path())
-        path = path.parent_path();
-    for (fs::path step = path;; step = step.parent_path()) {
+    for (fs::path step = normalFolder(folder);; step = step.parent_path()) {
         chain.push_back(step.string());
         if (step == step.root_path() || step.parent_path() == step || step.empty())
             break;

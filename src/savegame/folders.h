@@ -20,6 +20,9 @@ std::string volumeOf(const std::string& folder, const std::vector<std::string>& 
 // A folder's visible subfolders in name order, or nothing when it cannot be opened.
 std::optional<std::vector<std::string>> subfolderNames(const std::string& folder);
 
+// A folder's path in one form: no "." or "..", and no trailing "/" but for the root.
+std::string normalFolder(const std::string& folder);
+
 // The folders from the root down to `folder` itself, each as a full path.
 std::vector<std::string> foldersDownTo(const std::string& folder);
 
