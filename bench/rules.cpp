@@ -26,11 +26,15 @@ class FastRandom final : public RandomSource {
 class NoList final : public DigitList {
   public:
     int selected = 0;
+    int left = -360;
     int selectedIndex() const override { return selected; }
     int heightTwips() const override { return 1815; }
-    void moveTo(int, int) override {}
-    void setLeftTwips(int) override {}
+    int leftTwips() const override { return left; }
+    void moveTo(int l, int) override { left = l; }
+    void setLeftTwips(int l) override { left = l; }
     void bringToFront() override {}
+    void takeKeyboard(int) override {}
+    void giveKeyboardBack() override {}
 };
 
 // A board in memory with one deal on it.

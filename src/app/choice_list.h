@@ -1,5 +1,7 @@
 // A single-selection list box that reports every choice of an item: a mouse click, even on
-// the item already selected, and a keyboard move or Enter on an item.
+// the item already selected, a keyboard move, Enter or Space on an item, and an item's text
+// typed. With nothing chosen yet, the first Down chooses the first item and Up the last.
+// Escape reports that the player turned the list down.
 #pragma once
 
 #include <QListWidget>
@@ -13,9 +15,13 @@ class ChoiceList : public QListWidget {
 
   signals:
     void chosen();
+    void dismissed();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void choose(int row);
 };
 
 } // namespace tessal

@@ -10,6 +10,8 @@ class QMimeData;
 
 namespace tessal {
 
+class EraserPicture;
+
 class ColourButton : public QPushButton {
     Q_OBJECT
   public:
@@ -24,24 +26,27 @@ class ColourButton : public QPushButton {
     Colour background_ = kGivenColour;
 };
 
-// One square of the board. Reports a press of any mouse button, and drops of the eraser.
+// One square of the board. Reports a press of any mouse button or of Space, and drops of
+// the eraser; every other drag is refused as it enters, so its source keeps its data.
 class CellButton : public ColourButton {
     Q_OBJECT
   public:
-    CellButton(int cell, QWidget* parent);
+    CellButton(int cell, const EraserPicture* eraser, QWidget* parent);
     int cell() const { return cell_; }
 
   signals:
-    void mousePressed(int cell);
+    void cellPressed(int cell);
     void dropped(int cell, const QMimeData* data);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
     int cell_;
+    const EraserPicture* eraser_;
 };
 
 } // namespace tessal

@@ -23,9 +23,6 @@ using namespace layout;
 
 namespace {
 
-// The eraser travels as this format, carrying its picture's key, so a drop can tell it apart.
-const QString kEraserFormat = QStringLiteral("application/x-tessal-eraser");
-
 void place(QWidget* widget, const Place& where) {
     widget->setGeometry(where.pixels());
 }
@@ -72,6 +69,9 @@ int ListDigits::selectedIndex() const {
 int ListDigits::heightTwips() const {
     return kList1.height;
 }
+int ListDigits::leftTwips() const {
+    return list_->x() * kTwipsPerPixel;
+}
 void ListDigits::moveTo(int leftTwips, int topTwips) {
     list_->move(px(leftTwips), px(topTwips));
 }
@@ -80,6 +80,18 @@ void ListDigits::setLeftTwips(int leftTwips) {
 }
 void ListDigits::bringToFront() {
     list_->raise();
+}
+void ListDigits::takeKeyboard(int openedBeside) {
+    openedBeside_ = openedBeside;
+    list_->setFocus(Qt::OtherFocusReason);
+}
+void ListDigits::giveKeyboardBack() {
+    if (!list_->hasFocus())
+        return;
+    if (isCell(openedBeside_))
+        cells_.buttons[openedBeside_]->setFocus(Qt::OtherFocusReason);
+    else
+        list_->parentWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* WindowPanel::widget(PanelControl control) const {
@@ -150,12 +162,12 @@ MainWindow::MainWindow(WindowServices services)
     palette.setColor(QPalette::Window, kWindowBackground);
     setPalette(palette);
 
+    buildEraser();
     buildBoard();
     command2_ = buildButton(kCommand2);
     command3_ = buildButton(kCommand3);
     command4_ = buildButton(kCommand4);
     command5_ = buildButton(kCommand5);
-    buildEraser();
     buildFilePanel(std::move(services.volumes), services.startFolder.empty()
                                                     ? std::filesystem::current_path().string()
                                                     : services.startFolder);
@@ -169,6 +181,8 @@ MainWindow::MainWindow(WindowServices services)
     connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
     connect(list1_, &ChoiceList::chosen, this, &MainWindow::List1_Click);
+    // Escape turns the list down as a click on the bare window does.
+    connect(list1_, &ChoiceList::dismissed, this, &MainWindow::Form_Click);
     connect(image1_, &EraserPicture::pressed, this, &MainWindow::Image1_MouseDown);
     connect(command4_, &QPushButton::clicked, this, &MainWindow::Command4_Click);
     connect(command5_, &QPushButton::clicked, this, &MainWindow::Command5_Click);
@@ -189,13 +203,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildBoard() {
     const QFont font = boldFont(kSansSmall);
     for (int cell : kBoardOrder) {
-        auto* button = new CellButton(cell, this);
+        auto* button = new CellButton(cell, image1_, this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(cell));
         button->setGeometry(px(cellLeftTwips(cell)), px(cellTopTwips(cell)), px(kCellSizeTwips),
                             px(kCellSizeTwips));
         button->setFont(font);
         cells_.buttons[cell] = button;
-        connect(button, &CellButton::mousePressed, this, &MainWindow::Command1_MouseDown);
+        connect(button, &CellButton::cellPressed, this, &MainWindow::Command1_MouseDown);
         connect(button, &QPushButton::clicked, this, [this, cell] { Command1_Click(cell); });
         connect(button, &CellButton::dropped, this, &MainWindow::Command1_DragDrop);
     }
@@ -230,7 +244,7 @@ void MainWindow::buildDigitList() {
         item->setTextAlignment(Qt::AlignCenter);
         item->setSizeHint(QSize(px(kList1.width) - 2 * list1_->frameWidth(), itemHeight));
     }
-    digits_ = std::make_unique<ListDigits>(list1_);
+    digits_ = std::make_unique<ListDigits>(list1_, cells_);
 }
 
 void MainWindow::buildEraser() {
@@ -340,19 +354,12 @@ void MainWindow::List2_Click() {
 }
 
 void MainWindow::Command1_DragDrop(int Index, const QMimeData* Source) {
-    play_->Command1_DragDrop(Index, isEraser(Source));
-}
-
-bool MainWindow::isEraser(const QMimeData* source) const {
-    return source &&
-           source->data(kEraserFormat) == QByteArray::number(image1_->pixmap().cacheKey());
+    play_->Command1_DragDrop(Index, image1_->carries(Source));
 }
 
 void MainWindow::Image1_MouseDown() {
     auto* drag = new QDrag(image1_);
-    auto* data = new QMimeData;
-    data->setData(kEraserFormat, QByteArray::number(image1_->pixmap().cacheKey()));
-    drag->setMimeData(data);
+    drag->setMimeData(image1_->dragData());
     drag->setPixmap(image1_->pixmap());
     drag->setHotSpot(QPoint(image1_->pixmap().width() / 2, image1_->pixmap().height() / 2));
     drag->exec(Qt::MoveAction);

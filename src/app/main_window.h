@@ -46,15 +46,20 @@ class ButtonCells final : public Cells {
 // The digit picker as it lives in List1.
 class ListDigits final : public DigitList {
   public:
-    explicit ListDigits(ChoiceList* list) : list_(list) {}
+    ListDigits(ChoiceList* list, const ButtonCells& cells) : list_(list), cells_(cells) {}
     int selectedIndex() const override;
     int heightTwips() const override;
+    int leftTwips() const override;
     void moveTo(int leftTwips, int topTwips) override;
     void setLeftTwips(int leftTwips) override;
     void bringToFront() override;
+    void takeKeyboard(int openedBeside) override;
+    void giveKeyboardBack() override;
 
   private:
     ChoiceList* list_;
+    const ButtonCells& cells_;
+    int openedBeside_ = 0; // no cell yet: the keyboard goes back to the window
 };
 
 // The file panel as it lives in Label1, Dir1, Drive1, Command6 and List2.
@@ -125,7 +130,6 @@ class MainWindow : public QWidget {
     void buildEraser();
     void buildFilePanel(std::vector<std::string> volumes, const std::string& startFolder);
     void setTabOrder();
-    bool isEraser(const QMimeData* source) const;
 
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs* dialogs_;

@@ -13,23 +13,33 @@ void Play::Command1_Click(int Index) {
         return;
     list_.moveTo(kCellSizeTwips + cellLeftTwips(Index), cellTopTwips(Index) - list_.heightTwips());
     list_.bringToFront();
+    list_.takeKeyboard(Index);
 }
 
 void Play::List1_Click() {
     const int cell = values_.currentCell;
     const int digit = list_.selectedIndex() + 1;
-    // Reached before any cell was pressed (by the keyboard), the list has no cell to fill.
-    if (isCell(cell) && digit >= 1 && digit <= 9 && verifie(cells_, dialogs_, cell, digit) != 1 &&
+    // A pick fills only an empty cell, and only from the list the player sees: one out of
+    // view, one left open beside a cell that a deal or a resume has filled since, or one
+    // reached before any cell was pressed writes nothing.
+    const bool open = list_.leftTwips() >= 0;
+    if (open && isCell(cell) && cells_.text(cell).empty() && digit >= 1 && digit <= 9 &&
+        verifie(cells_, dialogs_, cell, digit) != 1 &&
         verifiehoriz(cells_, dialogs_, cell, digit) != 1 &&
         verifievert(cells_, dialogs_, cell, digit) != 1) {
         cells_.setText(cell, digitText(digit));
         cells_.setColour(cell, kEntryColour);
     }
-    list_.setLeftTwips(kPutAwayLeftTwips);
+    putAway();
 }
 
 void Play::Form_Click() {
+    putAway();
+}
+
+void Play::putAway() {
     list_.setLeftTwips(kPutAwayLeftTwips);
+    list_.giveKeyboardBack();
 }
 
 void Play::Command1_DragDrop(int Index, bool sourceIsEraser) {

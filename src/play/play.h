@@ -13,10 +13,15 @@ class DigitList {
     // Zero-based; item k stands for the digit k + 1. -1 when nothing is selected.
     virtual int selectedIndex() const = 0;
     virtual int heightTwips() const = 0;
+    virtual int leftTwips() const = 0;
     virtual void moveTo(int leftTwips, int topTwips) = 0;
     // Only Left changes when the list is put away; Top keeps its last value.
     virtual void setLeftTwips(int leftTwips) = 0;
     virtual void bringToFront() = 0;
+    // Opened beside a cell, the list takes the keyboard, so a key picks at once; put away,
+    // it gives the keyboard back to that cell, if it still holds it.
+    virtual void takeKeyboard(int openedBeside) = 0;
+    virtual void giveKeyboardBack() = 0;
 };
 
 // Left of the digit list once put away: wholly left of the window.
@@ -31,7 +36,8 @@ class Play {
     void Command1_MouseDown(int Index);
     // A click on an empty cell opens the digit list just above and right of it.
     void Command1_Click(int Index);
-    // A digit chosen: written in the entry colour if box, row and column allow it.
+    // A digit chosen: written in the entry colour if box, row and column allow it, and only
+    // while the list stands open and the current cell is empty.
     void List1_Click();
     // A click on the bare window puts the list away.
     void Form_Click();
@@ -39,6 +45,8 @@ class Play {
     void Command1_DragDrop(int Index, bool sourceIsEraser);
 
   private:
+    void putAway();
+
     Cells& cells_;
     DigitList& list_;
     Dialogs& dialogs_;

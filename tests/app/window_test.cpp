@@ -301,20 +301,40 @@ class WindowTest : public QObject {
     }
 
     void theArrowKeysResumeAtOnce() {
-        QByteArray bytes;
-        for (int n = 0; n < 81; ++n)
-            bytes += "J6\r\n";
         for (const char* name : {"tessala.txt", "tessalb.txt"}) {
             QFile file(inFolder(QString::fromUtf8(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
+            for (int n = 0; n < 81; ++n)
+                file.write(name[6] == 'a' ? "J6\r\n" : "J7\r\n");
         }
         click("Command5");
         list2()->setFocus(); // focus alone marks the first entry, loading nothing
         QVERIFY(list2()->isVisible());
-        QTest::keyClick(list2(), Qt::Key_Down);
+        QTest::keyClick(list2(), Qt::Key_Down); // the first Down chooses the first game
         QCOMPARE(cell(89)->text(), QStringLiteral("6"));
         QVERIFY(!list2()->isVisible());
+    }
+
+    void theKeyboardAlonePlaysACell() {
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const int open = firstOpenCell();
+        const int digit = allowedDigit(open);
+        cell(open)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cell(open), Qt::Key_Space); // a press, as with the mouse, and a click
+        QCOMPARE(window->values().currentCell, open);
+        QCOMPARE(window->focusWidget(), list1());
+        QTest::keyClick(list1(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+        QCOMPARE(cell(open)->text(), QString::number(digit));
+        QCOMPARE(window->focusWidget(), cell(open));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Down); // no longer reaches the list
+        QCOMPARE(cell(open)->text(), QString::number(digit));
+
+        const int next = firstOpenCell();
+        QTest::keyClick(cell(next), Qt::Key_Space);
+        QTest::keyClick(list1(), Qt::Key_Escape); // turned down: nothing written
+        QCOMPARE(list1()->x(), layout::px(kPutAwayLeftTwips));
+        QCOMPARE(window->focusWidget(), cell(next));
+        QVERIFY(cell(next)->text().isEmpty());
     }
 
     void aVolumeWithoutMediumIsReported() {

@@ -273,6 +273,24 @@ def run(binary):
             raise Failure("RE-INITIALISE did not give back the dealt puzzle")
         print("ok - RE-INITIALISE")
 
+        # The keyboard alone from a given: Tab to an open cell, Space opens the list beside
+        # it, a digit picks at once, and a later arrow key no longer reaches the list.
+        given = next(c for c in BOARD_ORDER if board[c][1] != "0")
+        target = next(c for c in BOARD_ORDER[BOARD_ORDER.index(given):] if board[c][1] == "0")
+        stops = [1, "List1"] + BOARD_ORDER[1:]
+        game.click_at(*game.point(cell_place(given)))
+        for _ in range(stops.index(target) - stops.index(given)):
+            game.xdo("key", "Tab")
+        digit = allowed(board, target)
+        game.xdo("key", "space")
+        game.xdo("key", str(digit))
+        game.xdo("key", "Down")
+        typed = board_of(game.save("clavier"))
+        if typed[target] != ("J", str(digit)):
+            raise Failure("the keyboard left cell %d as %s" % (target, typed[target]))
+        game.click("Command3")
+        print("ok - a cell played with the keyboard alone")
+
         # A crafted game with two 5s in the first row, resumed and saved again unchanged.
         crafted = {c: "G0" for c in BOARD_ORDER}
         crafted.update({11: "G5", 21: "J5", 2: "J7", 89: "G9"})

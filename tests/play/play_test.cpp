@@ -18,13 +18,17 @@ class MemoryList final : public DigitList {
     int top = 3720;
     int raised = 0;
     int selectedIndex() const override { return selected; }
+    int keyboardFrom = 0; // the cell the list took the keyboard from, while it holds it
     int heightTwips() const override { return 1815; }
+    int leftTwips() const override { return left; }
     void moveTo(int l, int t) override {
         left = l;
         top = t;
     }
     void setLeftTwips(int l) override { left = l; }
     void bringToFront() override { ++raised; }
+    void takeKeyboard(int cell) override { keyboardFrom = cell; }
+    void giveKeyboardBack() override { keyboardFrom = 0; }
 };
 
 struct PlayTest : ::testing::Test {
