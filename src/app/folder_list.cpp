@@ -1,5 +1,6 @@
 #include "folder_list.h"
 
+#include "app/file_name_text.h"
 #include "savegame/folders.h"
 
 #include <QKeyEvent>
@@ -21,9 +22,9 @@ FolderList::FolderList(const std::string& path, QWidget* parent)
 }
 
 void FolderList::showEvent(QShowEvent* event) {
-    // The folder is read when the player first opens the panel, not at start-up.
-    if (!filled_)
-        fill(path_);
+    // The folder is read when the player opens the panel, not at start-up, and anew at each
+    // opening, so that a folder made meanwhile is there.
+    fill(path_, true);
     QListWidget::showEvent(event);
 }
 
@@ -35,14 +36,14 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
 }
 
 void FolderList::openItem(QListWidgetItem* item) {
-    const std::string target = item->data(kPathRole).toString().toStdString();
+    const std::string target = bytesKept(item->data(kPathRole));
     if (!setPath(target))
-        emit openFailed(QString::fromStdString(target));
+        emit openFailed(target);
 }
 
 bool FolderList::setPath(const std::string& requested) {
     const std::string path = normalFolder(requested);
-    if (!fill(path))
+    if (!fill(path, false))
         return false;
     if (path_ == path)
         return true;
@@ -51,9 +52,9 @@ bool FolderList::setPath(const std::string& requested) {
     return true;
 }
 
-bool FolderList::fill(const std::string& path) {
+bool FolderList::fill(const std::string& path, bool evenUnreadable) {
     const auto subfolders = subfolderNames(path);
-    if (!subfolders)
+    if (!subfolders && !evenUnreadable)
         return false;
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -62,23 +63,20 @@ bool FolderList::fill(const std::string& path) {
     QListWidgetItem* current = nullptr;
     for (const std::string& folder : foldersDownTo(path)) {
         const std::string name = std::filesystem::path(folder).filename().string();
-        auto* item = new QListWidgetItem(open,
-                                         QString(depth * kIndentPerLevel, ' ') +
-                                             QString::fromStdString(name.empty() ? folder : name),
-                                         this);
-        item->setData(kPathRole, QString::fromStdString(folder));
+        auto* item = new QListWidgetItem(
+            open, QString(depth * kIndentPerLevel, ' ') + shownName(name.empty() ? folder : name),
+            this);
+        item->setData(kPathRole, keptBytes(folder));
         current = item;
         ++depth;
     }
-    for (const std::string& name : *subfolders) {
+    for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
         auto* item = new QListWidgetItem(
-            closed, QString(depth * kIndentPerLevel, ' ') + QString::fromStdString(name), this);
+            closed, QString(depth * kIndentPerLevel, ' ') + shownName(name), this);
         item->setData(kPathRole,
-                      QString::fromStdString(
-                          (std::filesystem::path(path) / name).lexically_normal().string()));
+                      keptBytes((std::filesystem::path(path) / name).lexically_normal().string()));
     }
     setCurrentItem(current);
-    filled_ = true;
     return true;
 }
 

@@ -1,6 +1,6 @@
 // The folder chooser: the current path's folders from the root down, then the current
 // folder's subfolders, indented. A double-click moves to a folder; a single click only
-// highlights it. Every move reports pathChanged.
+// highlights it. Every move reports pathChanged. Paths are kept as the file system's bytes.
 #pragma once
 
 #include <QListWidget>
@@ -19,18 +19,19 @@ class FolderList : public QListWidget {
 
   signals:
     void pathChanged();
-    void openFailed(const QString& path);
+    void openFailed(const std::string& folder);
 
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    bool fill(const std::string& path);
+    // Lists a folder; false when it cannot be read, unless `evenUnreadable`, which lists
+    // its parents alone so that the player can climb out.
+    bool fill(const std::string& path, bool evenUnreadable);
     void openItem(QListWidgetItem* item);
 
     std::string path_;
-    bool filled_ = false;
 };
 
 } // namespace tessal

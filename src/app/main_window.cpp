@@ -3,9 +3,11 @@
 #include "app/choice_list.h"
 #include "app/colour_button.h"
 #include "app/eraser_picture.h"
+#include "app/file_name_text.h"
 #include "app/folder_list.h"
 #include "app/qt_dialogs.h"
 #include "app/volume_list.h"
+#include "savegame/folders.h"
 
 #include <QComboBox>
 #include <QDrag>
@@ -14,8 +16,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-
-#include <filesystem>
 
 namespace tessal {
 
@@ -116,10 +116,11 @@ bool WindowPanel::isShown(PanelControl control) const {
     return !widget(control)->isHidden();
 }
 std::string WindowPanel::labelText() const {
-    return label->text().toStdString();
+    return labelBytes_;
 }
 void WindowPanel::setLabelText(const std::string& text) {
-    label->setText(QString::fromStdString(text));
+    labelBytes_ = text;
+    label->setText(shownName(text));
 }
 std::string WindowPanel::folderPath() const {
     return folders->path();
@@ -128,16 +129,18 @@ bool WindowPanel::setFolderPath(const std::string& path) {
     return folders->setPath(path);
 }
 std::string WindowPanel::volumeText() const {
-    return volumes->currentText().toStdString();
+    return volumes->currentVolume();
 }
 void WindowPanel::clearSavedGames() {
     savedGames->clear();
 }
 void WindowPanel::addSavedGame(const std::string& gameName) {
-    savedGames->addItem(QString::fromStdString(gameName));
+    auto* item = new QListWidgetItem(shownName(gameName), savedGames);
+    item->setData(Qt::UserRole, keptBytes(gameName));
 }
 std::string WindowPanel::selectedSavedGame() const {
-    return savedGames->currentItem() ? savedGames->currentItem()->text().toStdString() : "";
+    return savedGames->currentItem() ? bytesKept(savedGames->currentItem()->data(Qt::UserRole))
+                                     : "";
 }
 
 MainWindow::MainWindow(WindowServices services)
@@ -168,9 +171,8 @@ MainWindow::MainWindow(WindowServices services)
     command3_ = buildButton(kCommand3);
     command4_ = buildButton(kCommand4);
     command5_ = buildButton(kCommand5);
-    buildFilePanel(std::move(services.volumes), services.startFolder.empty()
-                                                    ? std::filesystem::current_path().string()
-                                                    : services.startFolder);
+    buildFilePanel(std::move(services.volumes),
+                   services.startFolder.empty() ? startFolder() : services.startFolder);
     buildDigitList();
     setTabOrder();
 
@@ -189,10 +191,8 @@ MainWindow::MainWindow(WindowServices services)
     connect(command6_, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     connect(drive1_, &QComboBox::currentIndexChanged, this, &MainWindow::Drive1_Change);
     connect(dir1_, &FolderList::pathChanged, this, &MainWindow::Dir1_Change);
-    connect(dir1_, &FolderList::openFailed, this, [this](const QString& path) {
-        dialogs_->message("Le répertoire « " + path.toStdString() + " » ne peut pas être ouvert.",
-                          MessageIcon::Critical);
-    });
+    connect(dir1_, &FolderList::openFailed, this,
+            [this](const std::string& folder) { filePanel_->refuseFolder(folder); });
     connect(list2_, &ChoiceList::chosen, this, &MainWindow::List2_Click);
 
     Form_Load();
@@ -256,7 +256,7 @@ void MainWindow::buildEraser() {
     image1_->setToolTip(kImage1ToolTip);
 }
 
-void MainWindow::buildFilePanel(std::vector<std::string> volumes, const std::string& startFolder) {
+void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFolder) {
     command6_ = buildButton(kCommand6);
     command6_->hide();
 
@@ -286,6 +286,7 @@ void MainWindow::buildFilePanel(std::vector<std::string> volumes, const std::str
     place(label1_, kLabel1);
     label1_->setFont(boldFont(kSansLarge));
     setColours(label1_, kLabel1Text, nullptr);
+    label1_->setTextFormat(Qt::PlainText); // a folder named "<b>x</b>" shows as typed
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setFocusPolicy(Qt::NoFocus);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/layout.h"
+#include "app/volume_list.h"
 #include "board/board.h"
 #include "board/dialogs.h"
 #include "generator/game_commands.h"
@@ -18,7 +19,6 @@
 #include <string>
 #include <vector>
 
-class QComboBox;
 class QLabel;
 class QMimeData;
 
@@ -29,7 +29,6 @@ class ChoiceList;
 class ColourButton;
 class EraserPicture;
 class FolderList;
-class VolumeList;
 
 // The board as it lives in the 81 cell buttons.
 class ButtonCells final : public Cells {
@@ -67,7 +66,7 @@ class WindowPanel final : public PanelView {
   public:
     QLabel* label = nullptr;
     FolderList* folders = nullptr;
-    QComboBox* volumes = nullptr;
+    VolumeList* volumes = nullptr;
     QWidget* saveButton = nullptr;
     ChoiceList* savedGames = nullptr;
 
@@ -84,12 +83,13 @@ class WindowPanel final : public PanelView {
 
   private:
     QWidget* widget(PanelControl control) const;
+    std::string labelBytes_; // the folder as the file system spells it; Label1 shows it decoded
 };
 
 struct WindowServices {
     Dialogs* dialogs = nullptr;           // the window's own Qt boxes when null
     std::unique_ptr<RandomSource> random; // reseeded from the clock when null
-    std::vector<std::string> volumes;     // the machine's mounted volumes when empty
+    VolumeSource volumes;                 // the machine's mounted volumes when null
     std::string startFolder;              // the process's current folder when empty
 };
 
@@ -128,7 +128,7 @@ class MainWindow : public QWidget {
     ColourButton* buildButton(const layout::GameButton& look);
     void buildDigitList();
     void buildEraser();
-    void buildFilePanel(std::vector<std::string> volumes, const std::string& startFolder);
+    void buildFilePanel(VolumeSource volumes, const std::string& startFolder);
     void setTabOrder();
 
     std::unique_ptr<Dialogs> ownDialogs_;

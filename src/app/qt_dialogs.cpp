@@ -3,6 +3,7 @@
 #include "app/layout.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tessal {
@@ -12,16 +13,20 @@ void QtDialogs::message(const std::string& text, MessageIcon icon,
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning,
                     title ? QString::fromStdString(*title) : layout::kApplicationTitle,
                     QString::fromStdString(text), QMessageBox::Ok, parent_);
+    // The texts quote names the player typed and folders found on disk: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 std::string QtDialogs::input(const std::string& prompt, const std::string& title,
                              const std::string& defaultText) {
-    bool accepted = false;
-    const QString answer = QInputDialog::getText(parent_, QString::fromStdString(title),
-                                                 QString::fromStdString(prompt), QLineEdit::Normal,
-                                                 QString::fromStdString(defaultText), &accepted);
-    return accepted ? answer.toStdString() : std::string();
+    QInputDialog box(parent_);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setTextValue(QString::fromStdString(defaultText));
+    for (QLabel* label : box.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
 } // namespace tessal

@@ -1,24 +1,30 @@
 #include "volume_list.h"
 
+#include "app/file_name_text.h"
 #include "savegame/folders.h"
 
 #include <QSignalBlocker>
 
 namespace tessal {
 
-VolumeList::VolumeList(std::vector<std::string> volumes, std::string startFolder, QWidget* parent)
-    : QComboBox(parent), volumes_(std::move(volumes)), startFolder_(std::move(startFolder)) {}
+VolumeList::VolumeList(VolumeSource volumes, std::string startFolder, QWidget* parent)
+    : QComboBox(parent), volumes_(volumes ? std::move(volumes) : VolumeSource(systemVolumes)),
+      startFolder_(std::move(startFolder)) {}
+
+std::string VolumeList::currentVolume() const {
+    return bytesKept(currentData());
+}
 
 void VolumeList::showEvent(QShowEvent* event) {
-    if (!filled_) {
-        if (volumes_.empty())
-            volumes_ = systemVolumes();
-        const QSignalBlocker quiet(this); // filling is no change of volume
-        for (const std::string& volume : volumes_)
-            addItem(QString::fromStdString(volume));
-        setCurrentText(QString::fromStdString(volumeOf(startFolder_, volumes_)));
-        filled_ = true;
-    }
+    // The choice so far, or at the first opening the volume of the start folder; a volume
+    // unplugged since gives way to the one that held it.
+    const std::string chosen = count() > 0 ? currentVolume() : startFolder_;
+    const std::vector<std::string> volumes = volumes_();
+    const QSignalBlocker quiet(this); // reading the volumes again is no change of volume
+    clear();
+    for (const std::string& volume : volumes)
+        addItem(shownName(volume), keptBytes(volume));
+    setCurrentIndex(findData(keptBytes(volumeOf(chosen, volumes))));
     QComboBox::showEvent(event);
 }
 

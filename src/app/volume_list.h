@@ -1,27 +1,32 @@
 // The volume chooser: a drop-down of the machine's volumes, set at first to the one that
-// holds the start folder. It reads the volumes when the player first opens the panel.
+// holds the start folder. It reads the volumes anew each time the panel opens, so that a
+// stick plugged in meanwhile is offered, and keeps the player's choice.
 #pragma once
 
 #include <QComboBox>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tessal {
 
+using VolumeSource = std::function<std::vector<std::string>()>;
+
 class VolumeList : public QComboBox {
     Q_OBJECT
   public:
-    // No volumes given: the machine's mounted ones.
-    VolumeList(std::vector<std::string> volumes, std::string startFolder, QWidget* parent);
+    // No source given: the machine's mounted volumes.
+    VolumeList(VolumeSource volumes, std::string startFolder, QWidget* parent);
+    // The chosen volume, as the file system spells it.
+    std::string currentVolume() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    std::vector<std::string> volumes_;
+    VolumeSource volumes_;
     std::string startFolder_;
-    bool filled_ = false;
 };
 
 } // namespace tessal

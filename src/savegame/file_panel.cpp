@@ -6,6 +6,21 @@ namespace tessal {
 
 using enum PanelControl;
 
+namespace {
+
+// A name or a path inside a message, isolated so that its own right-to-left letters or
+// marks cannot reorder the sentence around it.
+std::string quoted(const std::string& name) {
+    return "« \u2068" + name + "\u2069 »";
+}
+
+} // namespace
+
+void FilePanel::setLabel(const std::string& text) {
+    view_.setLabelText(text);
+    listedFolder_.reset();
+}
+
 void FilePanel::show(std::initializer_list<PanelControl> controls, bool shown) {
     for (PanelControl control : controls)
         view_.setShown(control, shown);
@@ -13,20 +28,20 @@ void FilePanel::show(std::initializer_list<PanelControl> controls, bool shown) {
 
 void FilePanel::Command4_Click() {
     show({Folders, Volumes, SaveButton, Label}, true);
-    view_.setLabelText(view_.folderPath());
+    setLabel(view_.folderPath());
 }
 
 void FilePanel::Drive1_Change() {
     const std::string volume = view_.volumeText();
-    view_.setLabelText(joinPath(volume, ""));
+    setLabel(joinPath(volume, ""));
     if (!view_.setFolderPath(volume))
         dialogs_.message(kVolumeUnavailable, MessageIcon::Critical, kVolumeErrorTitle);
 }
 
 void FilePanel::followFolderList() {
-    view_.setLabelText(view_.folderPath());
+    setLabel(view_.folderPath());
     show({Folders, Volumes}, true);
-    view_.setLabelText(view_.folderPath());
+    setLabel(view_.folderPath());
     affiche();
 }
 
@@ -46,17 +61,17 @@ void FilePanel::Command6_Click() {
         return;
     }
     if (!isAcceptableGameName(gameName)) {
-        dialogs_.message("Le nom « " + gameName +
-                             " » ne peut pas servir : il ne doit contenir ni « / », ni « \\ », "
+        dialogs_.message("Le nom " + quoted(gameName) +
+                             " ne peut pas servir : il ne doit contenir ni « / », ni « \\ », "
                              "ni caractère de contrôle.",
                          MessageIcon::Critical);
         return;
     }
-    // A label still showing the listing pattern names the folder before it.
-    const std::string path = savedGamePath(folderOfLabel(label), gameName);
+    // A label still showing the listing pattern names the folder it was added to.
+    const std::string path = savedGamePath(listedFolder_.value_or(label), gameName);
     if (auto reason = writeFileAtomically(path, boardBytes(cells_))) {
-        dialogs_.message("La partie n'a pas pu être enregistrée dans le fichier « " + path +
-                             " » : " + *reason + ".",
+        dialogs_.message("La partie n'a pas pu être enregistrée dans le fichier " + quoted(path) +
+                             " : " + *reason + ".",
                          MessageIcon::Critical);
         return;
     }
@@ -74,7 +89,16 @@ void FilePanel::affiche() {
     view_.clearSavedGames();
     const std::string folder = view_.labelText();
     view_.setLabelText(joinPath(folder, kListingName));
-    for (const std::string& gameName : savedGameNames(folder))
+    listedFolder_ = folder;
+    std::string reason;
+    const auto gameNames = savedGameNames(folder, reason);
+    if (!gameNames) {
+        dialogs_.message("Le répertoire " + quoted(folder) + " ne peut pas être lu : " + reason +
+                             ".",
+                         MessageIcon::Critical);
+        return;
+    }
+    for (const std::string& gameName : *gameNames)
         view_.addSavedGame(gameName);
 }
 
@@ -86,13 +110,18 @@ void FilePanel::List2_Click() {
     if (!board) {
         if (start)
             reason = "ce n'est pas une partie enregistrée valide";
-        dialogs_.message("La partie du fichier « " + path +
-                             " » ne peut pas être reprise : " + reason + ".",
+        dialogs_.message("La partie du fichier " + quoted(path) +
+                             " ne peut pas être reprise : " + reason + ".",
                          MessageIcon::Critical);
         return;
     }
     applyBoard(cells_, *board);
     show({SavedGames, Volumes, Folders, Label}, false);
+}
+
+void FilePanel::refuseFolder(const std::string& folder) {
+    dialogs_.message("Le répertoire " + quoted(folder) + " ne peut pas être ouvert.",
+                     MessageIcon::Critical);
 }
 
 } // namespace tessal

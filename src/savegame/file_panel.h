@@ -5,6 +5,7 @@
 #include "board/board.h"
 #include "board/dialogs.h"
 
+#include <optional>
 #include <string>
 
 namespace tessal {
@@ -54,15 +55,20 @@ class FilePanel {
     void affiche();
     // A saved game chosen: its board replaces the cells.
     void List2_Click();
+    // A folder of the folder list that cannot be opened: the list stays where it was.
+    void refuseFolder(const std::string& folder);
 
   private:
     void show(std::initializer_list<PanelControl> controls, bool shown);
+    void setLabel(const std::string& text);
     // Label and choosers catch up with the folder list, then the saved-games list refills.
     void followFolderList();
 
     Cells& cells_;
     PanelView& view_;
     Dialogs& dialogs_;
+    // The folder whose listing pattern affiche added to the label, while the label shows it.
+    std::optional<std::string> listedFolder_;
 };
 
 } // namespace tessal

@@ -38,6 +38,8 @@ bool isPseudo(const std::string& point, const std::string& type) {
     for (const char* pseudo : kPseudoTypes)
         if (type == pseudo)
             return true;
+    if (point.starts_with("/run/media/"))
+        return false;
     for (const char* root : {"/proc", "/sys", "/dev", "/run"})
         if (point == root || point.starts_with(std::string(root) + "/"))
             return true;
@@ -80,6 +82,17 @@ std::vector<std::string> systemVolumes() {
     table << file.rdbuf();
     const char* home = std::getenv("HOME");
     return mountedVolumes(table.str(), home ? home : "");
+}
+
+std::string startFolder() {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    if (!error && isReadableFolder(current.string()))
+        return current.string();
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/' && isReadableFolder(home))
+        return normalFolder(home);
+    return "/";
 }
 
 std::string volumeOf(const std::string& folder, const std::vector<std::string>& volumes) {

@@ -9,10 +9,15 @@
 namespace tessal {
 
 // The readable folders mounted on the machine, "/" first, from a mount table in the form of
-// /proc/self/mounts; pseudo file systems and single files mounted in place are left out.
+// /proc/self/mounts; pseudo file systems, the system's own /run (but for the removable media
+// that desktops mount under /run/media) and single files mounted in place are left out.
 // `home`, when given, is offered last.
 std::vector<std::string> mountedVolumes(std::string_view mountTable, const std::string& home);
 std::vector<std::string> systemVolumes();
+
+// Where the folder list starts: the process's current folder, or, when that folder was
+// removed, the home folder, or else the root.
+std::string startFolder();
 
 // The volume a folder lies on: the longest of `volumes` that contains it.
 std::string volumeOf(const std::string& folder, const std::vector<std::string>& volumes);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -12,6 +14,8 @@
 namespace tessal {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
@@ -28,22 +32,41 @@ std::string savedGamePath(std::string_view folder, std::string_view gameName) {
     return joinPath(folder, fileName);
 }
 
-std::string folderOfLabel(std::string_view label) {
-    constexpr std::string_view pattern = "/tessal*.txt";
-    static_assert(pattern.substr(1) == kListingName);
-    if (label.ends_with(pattern)) {
-        label.remove_suffix(pattern.size());
-        if (label.empty())
-            return "/";
+namespace {
+
+// The code point that starts at `at` and its length in bytes; a byte that starts no sound
+// UTF-8 sequence stands for itself.
+std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0xc0 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+    if (length == 1 || at + length > text.size())
+        return {lead, 1};
+    char32_t point = lead & (0x7f >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xc0) != 0x80)
+            return {lead, 1};
+        point = point << 6 | (next & 0x3f);
     }
-    return std::string(label);
+    return {point, length};
 }
 
+bool isRefusedInGameName(char32_t c) {
+    return c == '/' || c == '\\' || c < 0x20 || (c >= 0x7f && c <= 0x9f) || // C0, DEL, C1
+           c == 0x061c || c == 0x200e || c == 0x200f ||                     // bidi marks
+           (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);    // embeds, isolates
+}
+
+} // namespace
+
 bool isAcceptableGameName(std::string_view gameName) {
-    return std::none_of(gameName.begin(), gameName.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f;
-    });
+    for (std::size_t at = 0; at < gameName.size();) {
+        const auto [point, length] = codePointAt(gameName, at);
+        if (isRefusedInGameName(point))
+            return false;
+        at += length;
+    }
+    return true;
 }
 
 std::optional<std::string> gameNameOf(std::string_view fileName) {
@@ -68,6 +91,8 @@ std::string boardBytes(const Cells& cells) {
 
 std::optional<SavedBoard> parseBoard(std::string_view bytes, bool wholeFile) {
     SavedBoard board;
+    if (bytes.starts_with(kByteOrderMark))
+        bytes.remove_prefix(kByteOrderMark.size());
     std::size_t start = 0;
     for (int n = 0; n < kCellCount; ++n) {
         if (start >= bytes.size())
@@ -102,35 +127,142 @@ void applyBoard(Cells& cells, const SavedBoard& board) {
     }
 }
 
-std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string folder = fs::path(path).parent_path().string();
-    std::string temporary = joinPath(folder.empty() ? "." : folder, ".tessal-save-XXXXXX");
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        return std::string(std::strerror(errno));
+namespace {
+
+constexpr std::string_view kTemporaryPrefix = ".tessal-save-";
+
+std::string reasonOf(int error) {
+    return std::strerror(error);
+}
+
+std::optional<std::string> writeAll(int fd, std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            const std::string reason = n < 0 ? std::strerror(errno) : "write failed";
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return reason;
-        }
+        if (n <= 0)
+            return n < 0 ? reasonOf(errno) : "write failed";
         written += static_cast<std::size_t>(n);
     }
-    // Saved games are read by the player's other programs too: the usual file permissions.
+    return std::nullopt;
+}
+
+// Where a save must go: a symlinked saved game is written where the link points.
+fs::path followLinks(fs::path target) {
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(target, error))
+            break;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+// A hidden name beside the target for the instant before the rename, holding this process's
+// id, so that a later save can tell litter of a killed save from another game's save at work.
+std::string temporaryName(const fs::path& folder) {
+    static unsigned counter = 0;
+    return (folder / (std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" +
+                      std::to_string(++counter)))
+        .string();
+}
+
+// Removes the hidden files of saves whose process is gone.
+void sweepLitter(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(kTemporaryPrefix))
+            continue;
+        const long pid = std::strtol(name.c_str() + kTemporaryPrefix.size(), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink(it->path().c_str());
+    }
+}
+
+// Links a finished unnamed file in under `name`; false when it could not.
+bool linkUnnamed(int fd, const std::string& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+           (errno == ENOENT && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0);
+}
+
+// So that a save reported as done survives a power cut, the rename too must reach the disk.
+std::optional<std::string> syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return reasonOf(errno);
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL; // some file systems cannot
+    const int error = errno;
+    ::close(fd);
+    return synced ? std::nullopt : std::optional(reasonOf(error));
+}
+
+} // namespace
+
+std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const fs::path target = followLinks(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
+        return std::string("le fichier est protégé en écriture");
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
+    // Saved games are read by the player's other programs too: the usual permissions.
+    const mode_t mode = replacing ? old.st_mode & 07777 : 0666 & ~mask;
+    sweepLitter(folder);
+
+    // An unnamed file vanishes by itself if the game dies before it is linked in; file
+    // systems without them (a FAT stick) get a hidden named one.
+    std::string temporary;
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    const bool unnamed = fd >= 0;
+    if (!unnamed) {
+        temporary = temporaryName(folder) + "-XXXXXX";
+        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0)
+            return reasonOf(errno);
+    }
+    auto failed = [&](std::string reason) -> std::optional<std::string> {
+        ::close(fd);
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
+        return reason;
+    };
+    if (auto reason = writeAll(fd, bytes))
+        return failed(*reason);
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
+        return failed(reasonOf(errno));
+    if (unnamed && !(!replacing && linkUnnamed(fd, target.string()))) {
+        // A name that is taken cannot be linked over: link beside it, then rename over it.
+        bool linked = false;
+        for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
+            temporary = temporaryName(folder);
+            linked = linkUnnamed(fd, temporary);
+            if (!linked && errno != EEXIST)
+                break;
+        }
+        if (!linked) {
+            const int error = errno;
+            temporary.clear();
+            return failed(reasonOf(error));
+        }
+    }
+    if (::close(fd) != 0) {
+        fd = -1;
+        return failed(reasonOf(errno));
+    }
+    if (!temporary.empty() && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        const std::string reason = reasonOf(errno);
         ::unlink(temporary.c_str());
         return reason;
     }
-    return std::nullopt;
+    return syncFolder(folder);
 }
 
 std::optional<FileStart> readFileStart(const std::string& path, std::size_t limit,
@@ -162,7 +294,8 @@ std::optional<FileStart> readFileStart(const std::string& path, std::size_t limi
     return start;
 }
 
-std::vector<std::string> savedGameNames(const std::string& folder) {
+std::optional<std::vector<std::string>> savedGameNames(const std::string& folder,
+                                                       std::string& reason) {
     std::vector<std::string> names;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -172,6 +305,10 @@ std::vector<std::string> savedGameNames(const std::string& folder) {
             continue;
         if (auto name = gameNameOf(fileName))
             names.push_back(*name);
+    }
+    if (error) {
+        reason = error.message();
+        return std::nullopt;
     }
     std::sort(names.begin(), names.end());
     return names;

@@ -21,9 +21,8 @@ constexpr std::size_t kMaxReadBytes = 4096;
 // folder + "/" + name, without doubling the separator after a root folder.
 std::string joinPath(std::string_view folder, std::string_view name);
 std::string savedGamePath(std::string_view folder, std::string_view gameName);
-// The folder a label names, with any "/tessal*.txt" listing pattern taken off.
-std::string folderOfLabel(std::string_view label);
-// A game name must stay one file name inside the chosen folder.
+// A game name (UTF-8) must stay one file name inside the chosen folder, and read as typed:
+// no separator, no control character, no invisible mark that reorders the text around it.
 bool isAcceptableGameName(std::string_view gameName);
 // The game name of a saved-game file name, or nothing when the name is not one.
 std::optional<std::string> gameNameOf(std::string_view fileName);
@@ -39,11 +38,13 @@ using SavedBoard = std::array<SavedCell, kCellCount>;
 
 // The first 81 lines of a file (CR LF or LF), when they are sound: each ends in a digit, or is
 // empty. `wholeFile` says whether `bytes` reach the file's end, so a cut-off line is no line.
+// A UTF-8 byte-order mark that an editor put at the start is no part of the first line.
 std::optional<SavedBoard> parseBoard(std::string_view bytes, bool wholeFile = true);
 void applyBoard(Cells& cells, const SavedBoard& board);
 
-// Writes a temporary file beside the target and renames it over, so a failed save never
-// harms an earlier one. Returns the reason on failure.
+// Writes the file whole or not at all: a failed or killed save never harms an earlier one and
+// leaves no temporary file behind. A saved game made read-only is refused; a symlink is
+// written where it points; a replaced file keeps its permissions. Returns the reason on failure.
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes);
 
 struct FileStart {
@@ -54,7 +55,9 @@ struct FileStart {
 std::optional<FileStart> readFileStart(const std::string& path, std::size_t limit,
                                        std::string& reason);
 
-// The game names of a folder's plain, visible saved-game files, in name order.
-std::vector<std::string> savedGameNames(const std::string& folder);
+// The game names of a folder's plain, visible saved-game files, in name order, as the bytes
+// the file system gave; nothing, and the reason, when the folder cannot be read.
+std::optional<std::vector<std::string>> savedGameNames(const std::string& folder,
+                                                       std::string& reason);
 
 } // namespace tessal

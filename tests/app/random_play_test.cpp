@@ -10,13 +10,14 @@
 #include "support/fakes.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 using namespace tessal;
@@ -43,7 +44,18 @@ class SeededRandom final : public RandomSource {
 
 constexpr int kEventsPerSeed = 250;
 const unsigned kSeeds[] = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597};
-const char* const kNames[] = {"A", "B", "été", "", "a/b"}; // "" cancels, "a/b" is refused
+// "" cancels; "a/b" and the right-to-left override are refused; "\uFEFFA" is not "A".
+const char* const kNames[] = {"A",
+                              "B",
+                              "été",
+                              "",
+                              "a/b",
+                              "<i>x",
+                              "\uFEFF"
+                              "A",
+                              "x\u202Eexe"};
+// Saved before play begins, under a name that is not UTF-8.
+const char* const kLatin1Game = "tessal\xe9t\xe9.txt";
 
 QByteArray bytesOf(const Board& board) {
     QByteArray bytes;
@@ -255,8 +267,10 @@ class RandomPlayTest : public QObject {
                 .arg(out.firstKeyList->currentRow() + 1)
                 .arg(out.firstKeyRow + 1);
         if (!out.savedAs.isEmpty() && dialogs.messages.empty()) {
+            QString folderOfLabel = was.label;
+            folderOfLabel.remove(QRegularExpression(QStringLiteral("/tessal\\*\\.txt$")));
             const QString path = QString::fromStdString(
-                savedGamePath(folderOfLabel(was.label.toStdString()), out.savedAs.toStdString()));
+                savedGamePath(folderOfLabel.toStdString(), out.savedAs.toStdString()));
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytesOf(before))
                 return QStringLiteral("the save did not write the board into %1").arg(path);
@@ -281,11 +295,15 @@ class RandomPlayTest : public QObject {
         }
         if (out.choseSavedGame && was.savedGamesShown && !list2()->isVisible() &&
             dialogs.messages.empty()) {
-            const QString path = QString::fromStdString(savedGamePath(
-                control<FolderList>("Dir1")->path(), list2()->currentItem()->text().toStdString()));
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytesOf(after))
-                return QStringLiteral("the resume did not load %1").arg(path);
+            // The entry carries its file name's own bytes.
+            const std::string path = savedGamePath(
+                control<FolderList>("Dir1")->path(),
+                list2()->currentItem()->data(Qt::UserRole).toByteArray().toStdString());
+            std::ifstream file(path, std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+            if (QByteArray::fromStdString(bytes) != bytesOf(after))
+                return QStringLiteral("the resume did not load %1")
+                    .arg(QFile::decodeName(path.c_str()));
             return {};
         }
         int changed = 0;
@@ -313,17 +331,19 @@ class RandomPlayTest : public QObject {
     // Nothing in the folder but sound saved games: no temporary file left behind.
     QString checkFolder() const {
         const QRegularExpression sound(QStringLiteral("^([GJ][0-9]\r\n){81}$"));
-        QDirIterator files(folder->path(), QDir::Files | QDir::Hidden,
-                           QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            const QString name = files.fileName();
-            if (!name.startsWith(QStringLiteral("tessal")) ||
-                !name.endsWith(QStringLiteral(".txt")))
-                return QStringLiteral("litter in the folder: %1").arg(name);
-            if (!file.open(QIODevice::ReadOnly) ||
-                !sound.match(QString::fromLatin1(file.readAll())).hasMatch())
-                return QStringLiteral("%1 is no sound saved game").arg(name);
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(folder->path().toStdString())) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_directory())
+                continue;
+            if (!gameNameOf(name))
+                return QStringLiteral("litter in the folder: %1")
+                    .arg(QFile::decodeName(name.c_str()));
+            std::ifstream file(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+            if (!sound.match(QString::fromLatin1(bytes.c_str())).hasMatch())
+                return QStringLiteral("%1 is no sound saved game")
+                    .arg(QFile::decodeName(name.c_str()));
         }
         return {};
     }
@@ -347,12 +367,18 @@ class RandomPlayTest : public QObject {
         deals = resets = 0;
         folder = std::make_unique<QTemporaryDir>();
         QDir(folder->path()).mkdir(QStringLiteral("sous"));
+        std::ofstream latin1(folder->path().toStdString() + "/" + kLatin1Game, std::ios::binary);
+        for (int n = 0; n < 81; ++n)
+            latin1 << (n % 2 ? "J4\r\n" : "G0\r\n");
+        latin1.close();
         WindowServices services;
         services.dialogs = &dialogs;
         services.random = std::make_unique<SeededRandom>(seed);
         services.startFolder = folder->path().toStdString();
-        services.volumes = {folder->path().toStdString(),
-                            folder->filePath(QStringLiteral("sous")).toStdString()};
+        services.volumes = [this] {
+            return std::vector<std::string>{folder->path().toStdString(),
+                                            folder->filePath(QStringLiteral("sous")).toStdString()};
+        };
         window = std::make_unique<MainWindow>(std::move(services));
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

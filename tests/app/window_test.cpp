@@ -5,11 +5,16 @@
 #include "support/fakes.h"
 
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fstream>
+#include <sys/stat.h>
 
 using namespace tessal;
 
@@ -81,19 +86,43 @@ class WindowTest : public QObject {
         return 0;
     }
 
+    std::vector<std::string> volumes; // what the machine has mounted, as the tests say
+
+    // A window starting in `start`, with recorded boxes, or Qt's own when `realBoxes`.
+    void open(const std::string& start, bool realBoxes = false) {
+        window.reset();
+        WindowServices services;
+        services.dialogs = realBoxes ? nullptr : &dialogs;
+        services.startFolder = start;
+        services.volumes = [this] { return volumes; };
+        window = std::make_unique<MainWindow>(std::move(services));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // A file or folder whose name is bytes that need not be UTF-8.
+    std::string bytePath(const char* name) const {
+        return folder->path().toStdString() + "/" + name;
+    }
+    // Answers Qt's modal boxes as they open, for as long as it lives.
+    struct ModalAnswerer {
+        QTimer timer;
+        explicit ModalAnswerer(std::function<void(QWidget*)> answer) {
+            QObject::connect(&timer, &QTimer::timeout, [answer] {
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    answer(modal);
+            });
+            timer.start(10);
+        }
+    };
+
   private slots:
     void init() {
         dialogs = {};
         folder = std::make_unique<QTemporaryDir>();
         QDir(folder->path()).mkdir(QStringLiteral("sous"));
-        WindowServices services;
-        services.dialogs = &dialogs;
-        services.startFolder = folder->path().toStdString();
-        services.volumes = {"/", folder->path().toStdString(),
-                            inFolder(QStringLiteral("sans-support")).toStdString()};
-        window = std::make_unique<MainWindow>(std::move(services));
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        volumes = {"/", folder->path().toStdString(),
+                   inFolder(QStringLiteral("sans-support")).toStdString()};
+        open(folder->path().toStdString());
     }
     void cleanup() {
         window.reset();
@@ -383,6 +412,89 @@ class WindowTest : public QObject {
         click("Command5");
         QCOMPARE(panelShown(), QStringLiteral("01101"));
         QCOMPARE(label1()->text(), inFolder(QStringLiteral("tessal*.txt")));
+    }
+
+    void namesAreShownAsTypedNeverAsMarkup() {
+        QVERIFY(QDir(folder->path()).mkpath(QStringLiteral("<b>x</b>"))); // "<b>x<" holds "b>"
+        open(inFolder(QStringLiteral("<b>x</b>")).toStdString(), true);
+        click("Command4");
+        QCOMPARE(label1()->text(), inFolder(QStringLiteral("<b>x</b>")));
+        QCOMPARE(label1()->textFormat(), Qt::PlainText);
+
+        const QString name = QStringLiteral("<img src=\"nulle-part.png\"><b>x</b>");
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                input->setTextValue(name);
+                input->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                shown = box->text();
+                format = box->textFormat();
+                box->accept();
+            }
+        });
+        click("Command6"); // refused for its "/", and the refusal quotes it
+        QVERIFY2(shown.contains(name), qPrintable(shown));
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void namesThatAreNotUtf8OpenTheirOwnFiles() {
+        // Latin-1, and a name that differs from another only by a leading U+FEFF.
+        for (const auto& [name, line] : {std::pair{"tessal\xe9t\xe9.txt", "J1\r\n"},
+                                         {"tessalabc.txt", "J2\r\n"},
+                                         {"tessal\xef\xbb\xbf"
+                                          "abc.txt",
+                                          "J3\r\n"}}) {
+            std::ofstream file(bytePath(name), std::ios::binary);
+            for (int n = 0; n < 81; ++n)
+                file << line;
+        }
+        QSet<QString> loaded;
+        for (int row = 0; row < 3; ++row) {
+            click("Command5");
+            QCOMPARE(list2()->count(), 3);
+            QTest::mouseClick(list2()->viewport(), Qt::LeftButton, {},
+                              list2()->visualItemRect(list2()->item(row)).center());
+            loaded << cell(89)->text();
+        }
+        QVERIFY(dialogs.messages.empty());
+        QCOMPARE(loaded, (QSet<QString>{"1", "2", "3"}));
+
+        QVERIFY(::mkdir(bytePath("caf\xe9").c_str(), 0755) == 0);
+        click("Command4");
+        QListWidgetItem* cafe = nullptr;
+        for (int row = 0; row < dir1()->count(); ++row)
+            if (dir1()->item(row)->data(Qt::UserRole).toByteArray().endsWith("caf\xe9"))
+                cafe = dir1()->item(row);
+        QVERIFY(cafe);
+        QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {},
+                          dir1()->visualItemRect(cafe).center());
+        QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {},
+                           dir1()->visualItemRect(cafe).center());
+        QVERIFY(label1()->text().endsWith(QStringLiteral("caf\ufffd")));
+        saveAs("ici");
+        QVERIFY(dialogs.messages.empty());
+        QVERIFY(std::ifstream(bytePath("caf\xe9/tessalici.txt")).good());
+    }
+
+    void theVolumeListIsReadAnewAtEachOpening() {
+        auto* drive1 = control<QComboBox>("Drive1");
+        click("Command4");
+        QCOMPARE(drive1->count(), 3);
+        drive1->setCurrentIndex(1);
+        saveAs("");                                                        // closes the panel
+        volumes.push_back(inFolder(QStringLiteral("sous")).toStdString()); // a stick plugged in
+        click("Command4");
+        QCOMPARE(drive1->count(), 4);
+        QCOMPARE(drive1->currentText(), folder->path());
+    }
+
+    void anUnreadableStartFolderStillShowsItsParents() {
+        open(inFolder(QStringLiteral("partie")).toStdString()); // removed since
+        click("Command4");
+        QVERIFY(dir1()->count() >= 3);
+        QVERIFY(!dir1()->findItems(QStringLiteral("/"), Qt::MatchExactly).isEmpty());
     }
 
     void tabOrderRunsThroughTheCellsWithTheListSecond() {

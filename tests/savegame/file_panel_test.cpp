@@ -173,6 +173,29 @@ TEST_F(FilePanelTest, TheListShowsTheFoldersGamesAndFollowsTheFolder) {
     EXPECT_EQ(view.label, (root / "sub" / "tessal*.txt").string());
 }
 
+TEST_F(FilePanelTest, AFolderNamedLikeThePatternIsSavedInto) {
+    const fs::path odd = root / "tessal*.txt";
+    fs::create_directory(odd);
+    view.folder = odd.string();
+    panel.Command4_Click(); // the label shows the folder itself, no pattern added
+    save("a");
+    panel.Command4_Click();
+    panel.Command5_Click(); // now the pattern is added to it
+    save("b");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(fs::exists(odd / "tessala.txt"));
+    EXPECT_TRUE(fs::exists(odd / "tessalb.txt"));
+}
+
+TEST_F(FilePanelTest, AFolderThatCannotBeListedSaysSo) {
+    view.folder = (root / "gone").string(); // removed while the panel was open
+    panel.Command5_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find((root / "gone").string()), std::string::npos);
+    EXPECT_TRUE(view.savedGames.empty());
+    EXPECT_TRUE(view.isShown(SavedGames));
+}
+
 TEST_F(FilePanelTest, AnEmptyFolderGivesAnEmptyListWithoutAMessage) {
     panel.Command5_Click();
     EXPECT_TRUE(view.savedGames.empty());

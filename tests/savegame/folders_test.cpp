@@ -26,6 +26,32 @@ TEST(Volumes, RootFirstThenRealFoldersThenHome) {
     EXPECT_EQ(mountedVolumes("", temp.string()), (std::vector<std::string>{"/", temp.string()}));
 }
 
+TEST(Volumes, RemovableMediaUnderRunMediaAreOffered) {
+    const fs::path stick = "/run/media/tessal-test-stick";
+    std::error_code error;
+    fs::create_directories(stick, error);
+    if (error)
+        GTEST_SKIP() << "cannot make " << stick << ": " << error.message();
+    const auto volumes = mountedVolumes("/dev/sdb1 " + stick.string() +
+                                            " vfat rw 0 0\n"
+                                            "tmpfs /run/lock tmpfs rw 0 0\n",
+                                        "");
+    fs::remove(stick);
+    EXPECT_EQ(volumes, (std::vector<std::string>{"/", stick.string()}));
+}
+
+TEST(Folders, AStartFolderThatWasRemovedGivesWayToHome) {
+    const fs::path before = fs::current_path();
+    std::string pattern = (fs::temp_directory_path() / "tessal-gone-XXXXXX").string();
+    const fs::path gone = mkdtemp(pattern.data());
+    fs::current_path(gone);
+    fs::remove(gone);
+    const char* home = std::getenv("HOME");
+    const std::string start = startFolder(); // threw on a removed folder
+    fs::current_path(before);
+    EXPECT_TRUE(start == "/" || (home && start == normalFolder(home))) << start;
+}
+
 TEST(Volumes, EscapedSpacesInMountPoints) {
     const fs::path spaced = fs::temp_directory_path() / "tessal vol";
     fs::create_directories(spaced);

@@ -7,6 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
 
 namespace tessal {
 namespace {
@@ -58,17 +61,18 @@ TEST(FileNames, GameNamesUndoTheFileNames) {
     EXPECT_EQ(gameNameOf("tessal"), std::nullopt);
 }
 
-TEST(FileNames, TheLabelsListingPatternIsNotPartOfTheFolder) {
-    EXPECT_EQ(folderOfLabel("/home/ana/tessal*.txt"), "/home/ana");
-    EXPECT_EQ(folderOfLabel("/tessal*.txt"), "/");
-    EXPECT_EQ(folderOfLabel("/home/ana"), "/home/ana");
-}
-
 TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
     EXPECT_TRUE(isAcceptableGameName("ma partie 2"));
     EXPECT_TRUE(isAcceptableGameName("été"));
     EXPECT_TRUE(isAcceptableGameName(".."));
-    for (const char* bad : {"../x", "a/b", "a\\b", "tab\there", "new\nline", "del\x7f"})
+    EXPECT_TRUE(isAcceptableGameName("日本 \u00a0x")); // a no-break space is no control
+    // Invisible C1 controls and the marks that reorder text: "x\u202Eman.exe" lists as
+    // "xexe.nam".
+    for (const char* bad :
+         {"../x", "a/b", "a\\b", "tab\there", "new\nline", "del\x7f", "x\u202Eman.exe", "nel\u0085",
+          "c1\u009f", "lri\u2066x", "pdi\u2069", "rlm\u200f", "alm\u061c",
+          "stray\x85"
+          "byte"})
         EXPECT_FALSE(isAcceptableGameName(bad)) << bad;
     EXPECT_FALSE(isAcceptableGameName(std::string("nul\0x", 5)));
 }
@@ -140,6 +144,14 @@ TEST(Format, BareLineFeedsAndExtraLinesAreFine) {
     EXPECT_FALSE(parseBoard(noFinalEnd, false)); // cut off where reading stopped
 }
 
+TEST(Format, AnEditorsByteOrderMarkIsNoPartOfTheFirstGiven) {
+    const auto board = parseBoard("\xEF\xBB\xBF" + lines({"G4"}, "J0", 81));
+    ASSERT_TRUE(board);
+    EXPECT_EQ((*board)[0].colour, kGivenColour);
+    EXPECT_EQ((*board)[0].text, "4");
+    EXPECT_FALSE(parseBoard(lines({"G4", "\xEF\xBB\xBF"}, "J0", 81))); // only at the start
+}
+
 TEST(Format, UnsoundFilesAreRefusedWhole) {
     EXPECT_FALSE(parseBoard(""));
     EXPECT_FALSE(parseBoard(lines({}, "G1", 80)));
@@ -185,8 +197,49 @@ TEST(Files, ListingShowsPlainVisibleSavedGamesInNameOrder) {
                              "other.txt", "tessalC.txt.tmp"})
         folder.write(name, "x");
     fs::create_directory(folder.path / "tessalfolder.txt");
-    EXPECT_EQ(savedGameNames(folder.str()), (std::vector<std::string>{"", "A", "B"}));
-    EXPECT_TRUE(savedGameNames(folder.str() + "/missing").empty());
+    std::string reason;
+    EXPECT_EQ(savedGameNames(folder.str(), reason), (std::vector<std::string>{"", "A", "B"}));
+    EXPECT_FALSE(savedGameNames(folder.str() + "/missing", reason)); // not "no saved games"
+    EXPECT_FALSE(reason.empty());
+}
+
+TEST(Files, AProtectedSaveIsRefusedALinkFollowedAndPermissionsKept) {
+    TempFolder folder;
+    folder.write("tessalgarde.txt", "kept");
+    fs::permissions(folder.path / "tessalgarde.txt", fs::perms::owner_read | fs::perms::group_read);
+    const auto refused = writeFileAtomically(savedGamePath(folder.str(), "garde"), "new");
+    ASSERT_TRUE(refused); // even for root, who could write it
+    EXPECT_EQ(folder.read("tessalgarde.txt"), "kept");
+
+    fs::create_directory(folder.path / "ailleurs");
+    folder.write("ailleurs/vraie.txt", "old");
+    fs::permissions(folder.path / "ailleurs/vraie.txt", fs::perms(0640));
+    fs::create_symlink("ailleurs/vraie.txt", folder.path / "tessallien.txt");
+    ASSERT_FALSE(writeFileAtomically(savedGamePath(folder.str(), "lien"), "new"));
+    EXPECT_TRUE(fs::is_symlink(folder.path / "tessallien.txt"));
+    EXPECT_EQ(folder.read("ailleurs/vraie.txt"), "new");
+    EXPECT_EQ(fs::status(folder.path / "ailleurs/vraie.txt").permissions(), fs::perms(0640));
+}
+
+TEST(Files, ASaveKilledAtAnyMomentLeavesNothingBehind) {
+    TempFolder folder;
+    const std::string path = savedGamePath(folder.str(), "tuee");
+    const std::string board = lines({}, "J5", 81);
+    std::mt19937 random(7);
+    for (int kill = 0; kill < 20; ++kill) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (;;)
+                writeFileAtomically(path, board);
+        }
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<>(0, 5000)(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    ASSERT_FALSE(writeFileAtomically(path, board)); // and a later save sweeps up after them
+    EXPECT_EQ(folder.read("tessaltuee.txt"), board);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
 }
 
 TEST(Reset, AfterAResumeGivesBackTheResumedGivens) {
