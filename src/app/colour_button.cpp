@@ -1,5 +1,6 @@
 #include "colour_button.h"
 
+#include "app/contrast.h"
 #include "app/eraser_picture.h"
 
 #include <QDragEnterEvent>
@@ -27,31 +28,46 @@ void ColourButton::paintEvent(QPaintEvent*) {
     const QColor fill = background_.isButtonFace()
                             ? palette().color(QPalette::Button)
                             : QColor(background_.red(), background_.green(), background_.blue());
-    const QRect face = rect();
+    // The face and its bevel are drawn in device pixels, out to where the widget's edges
+    // fall once rounded: at 1.25 or 1.5 times, a cell then still overlaps the next one by a
+    // pixel, as the layout has it, instead of showing both their edges.
+    const qreal ratio = devicePixelRatioF();
+    const QRect place = geometry();
+    const QRect face(0, 0, qRound((place.x() + place.width()) * ratio) - qRound(place.x() * ratio),
+                     qRound((place.y() + place.height()) * ratio) - qRound(place.y() * ratio));
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
     painter.fillRect(face, fill);
 
     // A thin classic bevel, sunk while the button is held down.
     const QColor light = palette().color(QPalette::Light);
     const QColor dark = palette().color(QPalette::Shadow);
-    const QColor topLeft = isDown() ? dark : light;
-    const QColor bottomRight = isDown() ? light : dark;
-    painter.setPen(topLeft);
+    painter.setPen(isDown() ? dark : light);
     painter.drawLine(face.topLeft(), face.topRight());
     painter.drawLine(face.topLeft(), face.bottomLeft());
-    painter.setPen(bottomRight);
+    painter.setPen(isDown() ? light : dark);
     painter.drawLine(face.bottomLeft(), face.bottomRight());
     painter.drawLine(face.topRight(), face.bottomRight());
+    painter.restore();
 
-    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setPen(textColour());
     painter.setFont(font());
-    painter.drawText(face.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.rect = face.adjusted(3, 3, -3, -3);
+        option.rect = rect().adjusted(3, 3, -3, -3);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+QColor ColourButton::textColour() const {
+    const QColor platform = palette().color(QPalette::ButtonText);
+    if (background_.isButtonFace())
+        return platform;
+    return readableAgainst(QColor(background_.red(), background_.green(), background_.blue()),
+                           platform);
 }
 
 CellButton::CellButton(int cell, const EraserPicture* eraser, QWidget* parent)

@@ -23,6 +23,9 @@ class ColourButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The platform's button text, unless it cannot be read on this button's own colour.
+    QColor textColour() const;
+
     Colour background_ = kGivenColour;
 };
 

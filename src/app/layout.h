@@ -85,6 +85,18 @@ inline const QColor kLabel1Text{255, 0, 0};
 constexpr Place kImage1{2400, 360, 480, 480};
 inline const QString kImage1ToolTip = QStringLiteral("Gomme");
 
+// What a screen reader says the controls are for; a cell says where it stands and whose digit
+// it shows, rows and columns counted from 1.
+inline const QString kList1Name = QStringLiteral("Chiffres");
+inline const QString kList2Name = QStringLiteral("Parties enregistrées");
+inline const QString kDrive1Name = QStringLiteral("Volume");
+inline const QString kDir1Name = QStringLiteral("Répertoire");
+inline const QString kLabel1Name = QStringLiteral("Répertoire d'enregistrement");
+inline const QString kCellPlace = QStringLiteral("ligne %1, colonne %2, %3");
+inline const QString kCellGiven = QStringLiteral("chiffre donné");
+inline const QString kCellEntry = QStringLiteral("chiffre du joueur");
+inline const QString kCellEmpty = QStringLiteral("case vide");
+
 // The frame of the grid (Line1, 20 pixels) and the lines between boxes (Line2, 10 pixels).
 struct GridLine {
     int x1, y1, x2, y2, widthPixels;

@@ -2,6 +2,7 @@
 
 #include "app/choice_list.h"
 #include "app/colour_button.h"
+#include "app/contrast.h"
 #include "app/eraser_picture.h"
 #include "app/file_name_text.h"
 #include "app/folder_list.h"
@@ -9,6 +10,7 @@
 #include "app/volume_list.h"
 #include "savegame/folders.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDrag>
 #include <QLabel>
@@ -52,12 +54,22 @@ std::string ButtonCells::text(int cell) const {
 }
 void ButtonCells::setText(int cell, std::string_view text) {
     buttons[cell]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    describe(cell);
 }
 Colour ButtonCells::colour(int cell) const {
     return buttons[cell]->background();
 }
 void ButtonCells::setColour(int cell, Colour colour) {
     buttons[cell]->setBackground(colour);
+    describe(cell);
+}
+void ButtonCells::describe(int cell) {
+    CellButton* button = buttons[cell];
+    const QString& whose = button->text().isEmpty()               ? kCellEmpty
+                           : button->background() == kGivenColour ? kCellGiven
+                                                                  : kCellEntry;
+    button->setAccessibleDescription(
+        kCellPlace.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1).arg(whose));
 }
 void ButtonCells::setVisible(int cell, bool visible) {
     buttons[cell]->setVisible(visible);
@@ -121,6 +133,7 @@ std::string WindowPanel::labelText() const {
 void WindowPanel::setLabelText(const std::string& text) {
     labelBytes_ = text;
     label->setText(shownName(text));
+    label->setAccessibleDescription(label->text());
 }
 std::string WindowPanel::folderPath() const {
     return folders->path();
@@ -209,6 +222,7 @@ void MainWindow::buildBoard() {
                             px(kCellSizeTwips));
         button->setFont(font);
         cells_.buttons[cell] = button;
+        cells_.describe(cell);
         connect(button, &CellButton::cellPressed, this, &MainWindow::Command1_MouseDown);
         connect(button, &QPushButton::clicked, this, [this, cell] { Command1_Click(cell); });
         connect(button, &CellButton::dropped, this, &MainWindow::Command1_DragDrop);
@@ -231,9 +245,10 @@ ColourButton* MainWindow::buildButton(const GameButton& look) {
 void MainWindow::buildDigitList() {
     list1_ = new ChoiceList(this);
     list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setAccessibleName(kList1Name);
     place(list1_, kList1);
     list1_->setFont(boldFont(kSansSmall));
-    setColours(list1_, kList1Text, nullptr);
+    colourDigitList();
     list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list1_->setUniformItemSizes(true);
@@ -247,6 +262,22 @@ void MainWindow::buildDigitList() {
     digits_ = std::make_unique<ListDigits>(list1_, cells_);
 }
 
+void MainWindow::colourDigitList() {
+    // The digits keep their navy; the list keeps the platform's background where navy reads
+    // on it, which a dark colour scheme's does not.
+    QPalette palette = QApplication::palette(list1_);
+    palette.setColor(QPalette::Base, readableAgainst(kList1Text, palette.color(QPalette::Base)));
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, kList1Text);
+    list1_->setPalette(palette);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && list1_)
+        colourDigitList();
+    QWidget::changeEvent(event);
+}
+
 void MainWindow::buildEraser() {
     image1_ = new EraserPicture(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -254,6 +285,7 @@ void MainWindow::buildEraser() {
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image1_->setPixmap(sharpPicture(QStringLiteral(":/eraser.png"), QSize(32, 32), image1_));
     image1_->setToolTip(kImage1ToolTip);
+    image1_->setAccessibleName(kImage1ToolTip);
 }
 
 void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFolder) {
@@ -262,6 +294,7 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
 
     list2_ = new ChoiceList(this);
     list2_->setObjectName(QStringLiteral("List2"));
+    list2_->setAccessibleName(kList2Name);
     place(list2_, kList2);
     list2_->setFont(boldFont(kArialBlack));
     setColours(list2_, kList2Text, &kList2Background);
@@ -269,6 +302,11 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
 
     drive1_ = new VolumeList(std::move(volumes), startFolder, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
+    drive1_->setAccessibleName(kDrive1Name);
+    // Screen readers hear a drop-down by its current entry; a label, never shown, names it.
+    auto* volumeName = new QLabel(kDrive1Name, this);
+    volumeName->setBuddy(drive1_);
+    volumeName->hide();
     place(drive1_, kDrive1);
     drive1_->setFont(boldFont(kSansLarge));
     setColours(drive1_, kDrive1Text, &kDrive1Background);
@@ -276,6 +314,7 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
 
     dir1_ = new FolderList(startFolder, this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setAccessibleName(kDir1Name);
     place(dir1_, kDir1);
     dir1_->setFont(boldFont(kSansLarge));
     setColours(dir1_, kDir1Text, &kDir1Background);
@@ -283,6 +322,7 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAccessibleName(kLabel1Name);
     place(label1_, kLabel1);
     label1_->setFont(boldFont(kSansLarge));
     setColours(label1_, kLabel1Text, nullptr);

@@ -40,6 +40,8 @@ class ButtonCells final : public Cells {
     Colour colour(int cell) const override;
     void setColour(int cell, Colour colour) override;
     void setVisible(int cell, bool visible) override;
+    // What a screen reader tells of the cell: where it stands, and a given, an entry or empty.
+    void describe(int cell);
 };
 
 // The digit picker as it lives in List1.
@@ -120,6 +122,7 @@ class MainWindow : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -127,6 +130,7 @@ class MainWindow : public QWidget {
     void buildBoard();
     ColourButton* buildButton(const layout::GameButton& look);
     void buildDigitList();
+    void colourDigitList();
     void buildEraser();
     void buildFilePanel(VolumeSource volumes, const std::string& startFolder);
     void setTabOrder();

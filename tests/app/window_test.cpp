@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/colour_button.h"
+#include "app/contrast.h"
 #include "support/fakes.h"
 
 #include <QComboBox>
@@ -114,6 +115,25 @@ class WindowTest : public QObject {
             timer.start(10);
         }
     };
+
+    // The strongest contrast between a widget's text and its background, the colour at `ground`.
+    static double textContrast(QWidget* widget, QPoint ground) {
+        const QImage image = widget->grab().toImage();
+        const QColor background = image.pixelColor(ground * image.devicePixelRatio());
+        double best = 1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                best = std::max(best, contrastRatio(background, image.pixelColor(x, y)));
+        return best;
+    }
+    static bool shows(QWidget* widget, const QColor& colour) {
+        const QImage image = widget->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == colour)
+                    return true;
+        return false;
+    }
 
   private slots:
     void init() {
@@ -495,6 +515,50 @@ class WindowTest : public QObject {
         click("Command4");
         QVERIFY(dir1()->count() >= 3);
         QVERIFY(!dir1()->findItems(QStringLiteral("/"), Qt::MatchExactly).isEmpty());
+    }
+
+    void textsReadOnTheirFixedColours_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default palette") << false;
+        QTest::newRow("dark colour scheme") << true;
+    }
+    void textsReadOnTheirFixedColours() {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        QPalette palette = before;
+        if (dark) { // the roles of qt6ct's "darker" scheme
+            for (auto [role, colour] : {std::pair{QPalette::WindowText, "#ffffff"},
+                                        {QPalette::Button, "#424245"},
+                                        {QPalette::Light, "#979797"},
+                                        {QPalette::Shadow, "#e7e4e0"},
+                                        {QPalette::Text, "#ffffff"},
+                                        {QPalette::ButtonText, "#ffffff"},
+                                        {QPalette::Base, "#3d3d3d"},
+                                        {QPalette::Window, "#222020"}})
+                palette.setColor(role, QColor(colour));
+            QApplication::setPalette(palette);
+        }
+        open(folder->path().toStdString());
+        const int open = firstOpenCell();
+        pick(open, allowedDigit(open));
+        click("Command4");
+        for (QWidget* widget :
+             {static_cast<QWidget*>(cell(open)), control("Command2"), control("Command3"),
+              control("Command4"), control("Command5"), control("Command6")})
+            QVERIFY2(textContrast(widget, QPoint(4, 4)) >= 4.5, qPrintable(widget->objectName()));
+        QTest::mouseClick(cell(firstOpenCell()), Qt::LeftButton);
+        const QRect unselected = list1()->visualItemRect(list1()->item(0));
+        QVERIFY(textContrast(list1()->viewport(), unselected.topLeft() + QPoint(1, 1)) >= 4.5);
+
+        // Where the platform's colours read, they stay: the givens wholly, black on pale yellow.
+        int given = 0;
+        for (int index : kBoardOrder)
+            given = cell(index)->text().isEmpty() ? given : index;
+        QVERIFY(shows(cell(given), palette.color(QPalette::Button)));
+        QVERIFY(shows(cell(given), palette.color(QPalette::ButtonText)));
+        QCOMPARE(shows(cell(open), palette.color(QPalette::ButtonText)), !dark);
+        window.reset();
+        QApplication::setPalette(before);
     }
 
     void tabOrderRunsThroughTheCellsWithTheListSecond() {

@@ -1,0 +1,115 @@
+// The window at a fractional scale (QT_SCALE_FACTOR=1.25 or 1.5, set by the test's runner),
+// read pixel by pixel: the grid scales as one piece and the pictures stay sharp.
+#include "app/main_window.h"
+
+#include "app/colour_button.h"
+#include "support/fakes.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace tessal;
+
+class ScalingTest : public QObject {
+    Q_OBJECT
+
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+    QImage shot; // the whole window, in device pixels
+    qreal ratio = 1;
+
+    CellButton* cell(int row, int column) const {
+        return window->findChild<CellButton*>(
+            QStringLiteral("Command1_%1").arg(cellAt(row, column)));
+    }
+    QRgb at(int x, int y) const { return shot.pixel(x, y); }
+    int device(int logical) const { return qRound(logical * ratio); }
+
+  private slots:
+    void initTestCase() {
+        WindowServices services;
+        services.dialogs = &dialogs;
+        services.startFolder = QDir::tempPath().toStdString();
+        services.random = std::make_unique<testing::ScriptedRandom>(testing::digitsInOrder());
+        window = std::make_unique<MainWindow>(std::move(services));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        ratio = window->devicePixelRatioF();
+        QVERIFY2(ratio > 1 && ratio < 2, "run with QT_SCALE_FACTOR=1.25 or 1.5");
+        shot = window->grab().toImage();
+    }
+
+    // Along a row and a column of cells: inside a box each cell covers its neighbour's last
+    // pixel, so one light edge parts them, as at the normal size; between boxes the line shows.
+    void theGridScalesAsOnePiece() {
+        const QRgb light = cell(0, 0)->palette().color(QPalette::Light).rgb();
+        const QRgb shadow = cell(0, 0)->palette().color(QPalette::Shadow).rgb();
+        const QRgb line = qRgb(128, 64, 0);
+        for (int k = 0; k < 9; ++k) {
+            const QRect across = cell(4, k)->geometry(), down = cell(k, 4)->geometry();
+            const int y = device(across.center().y()), x = device(down.center().x());
+            QCOMPARE(at(device(across.left()), y), light);
+            QCOMPARE(at(x, device(down.top())), light);
+            if (k % 3 < 2) { // the next cell's light edge follows the face, no shadow between
+                QVERIFY(at(device(cell(4, k + 1)->x()) - 1, y) != shadow);
+                QVERIFY(at(x, device(cell(k + 1, 4)->y()) - 1) != shadow);
+                continue;
+            }
+            const int right = device(across.right() + 1) - 1,
+                      bottom = device(down.bottom() + 1) - 1;
+            QCOMPARE(at(right, y), shadow);
+            QCOMPARE(at(x, bottom), shadow);
+            QCOMPARE(right - device(across.left()), bottom - device(down.top())); // square
+            if (k < 8) { // the 7 pixels between boxes, scaled; the line fills them but an edge
+                const int nextLeft = device(cell(4, k + 1)->x()),
+                          nextTop = device(cell(k + 1, 4)->y());
+                QVERIFY(std::abs(nextLeft - right - 1 - 7 * ratio) <= 1);
+                QVERIFY(std::abs(nextTop - bottom - 1 - 7 * ratio) <= 1);
+                int across = 0, downwards = 0;
+                for (int gap = right + 1; gap < nextLeft; ++gap)
+                    across += at(gap, y) == line ? 1 : 0;
+                for (int gap = bottom + 1; gap < nextTop; ++gap)
+                    downwards += at(x, gap) == line ? 1 : 0;
+                QVERIFY(across >= nextLeft - right - 3 && downwards >= nextTop - bottom - 3);
+            }
+        }
+    }
+
+    void noTextIsClipped() {
+        for (auto* button : window->findChildren<QPushButton*>()) {
+            const QRect room = button->rect().adjusted(2, 2, -2, -2);
+            const QRect needs = button->fontMetrics().boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+            QVERIFY2(room.contains(needs), qPrintable(button->objectName()));
+        }
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("List1"));
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect item = list->visualItemRect(list->item(row));
+            QVERIFY(list->viewport()->rect().contains(item));
+            QVERIFY(list->fontMetrics().height() <= item.height());
+        }
+    }
+
+    // Drawn from the "@2x" picture brought down, not from the small one blown up.
+    void thePicturesStaySharp() {
+        const QPixmap eraser = window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
+        QCOMPARE(eraser.deviceIndependentSize().toSize(), QSize(32, 32));
+        const QImage drawn = eraser.toImage().convertToFormat(QImage::Format_ARGB32);
+        auto distance = [&](const QString& source) {
+            const QImage from = QImage(source).scaled(drawn.size(), Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation);
+            double sum = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    sum += std::abs(qGray(drawn.pixel(x, y)) - qGray(from.pixel(x, y))) +
+                           std::abs(qAlpha(drawn.pixel(x, y)) - qAlpha(from.pixel(x, y)));
+            return sum;
+        };
+        QVERIFY(distance(QStringLiteral(":/eraser@2x.png")) <
+                distance(QStringLiteral(":/eraser.png")));
+    }
+};
+
+QTEST_MAIN(ScalingTest)
+#include "scaling_test.moc"
