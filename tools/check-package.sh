@@ -1,19 +1,81 @@
 #!/bin/sh
-# Builds the release .deb, validates its menu entry and metainfo, installs it with apt and
-# checks that the installed game opens its window under Xvfb. Run as root.
+# Builds the release .deb with the binary in /usr/games, as Debian lays out a game, checks it
+# with lintian (any error or warning fails), validates its menu entry and metainfo, checks
+# that the changelog, the metainfo, the manual page and the package agree on the version and
+# date, installs it with apt, starts the installed game from its menu entry's command under
+# Xvfb, and checks that dpkg -r takes away every file the package installed. Run as root.
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+app_id=org.tessal.Tessal
+fail() {
+    echo "not ok - $*" >&2
+    exit 1
+}
+
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DTESSAL_INSTALL_GAMEDIR=games
 cmake --build build-release
 (cd build-release && rm -f tessal_*.deb && cpack)
-desktop-file-validate data/org.tessal.Tessal.desktop
-appstreamcli validate --no-net build-release/org.tessal.Tessal.metainfo.xml
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(ls "$PWD"/build-release/tessal_*.deb)"
-python3 - <<'PY'
-import sys, tempfile
+deb=$(ls "$PWD"/build-release/tessal_*.deb)
+
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian finds fault with $deb"
+echo "ok - lintian prints no error and no warning"
+
+desktop-file-validate data/$app_id.desktop
+metainfo=build-release/$app_id.metainfo.xml
+report=$(appstreamcli validate --no-net --pedantic "$metainfo") ||
+    fail "appstreamcli rejects $metainfo: $report"
+printf '%s\n' "$report"
+if printf '%s\n' "$report" | grep -q '^[EWI]:'; then
+    fail "appstreamcli reports more than pedantic issues in $metainfo"
+fi
+
+version=$(dpkg-deb -f "$deb" Version)
+news_version=$(dpkg-parsechangelog -l NEWS.md -S Version)
+news_date=$(date -u -d "@$(dpkg-parsechangelog -l NEWS.md -S Timestamp)" +%Y-%m-%d)
+release=$(grep -o '<release version="[^"]*" date="[^"]*"' "$metainfo" | head -n 1)
+[ "$news_version" = "$version" ] ||
+    fail "NEWS.md's latest entry is $news_version, the package is $version"
+[ "$release" = "<release version=\"$version\" date=\"$news_date\"" ] ||
+    fail "the metainfo's latest release ($release) is not NEWS.md's $version of $news_date"
+grep -q "^\.TH TESSAL 6 $news_date \"Tessal $version\"" docs/tessal.6 ||
+    fail "the manual page's title line does not name $version of $news_date"
+[ "$(dpkg-parsechangelog -l NEWS.md -S Maintainer)" = "$(dpkg-deb -f "$deb" Maintainer)" ] ||
+    fail "NEWS.md's latest entry is not signed by the package's maintainer"
+echo "ok - the package, NEWS.md, the metainfo and the manual page agree on $version of $news_date"
+
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall \
+    -o DPkg::Lock::Timeout=300 "$deb"
+APP_ID=$app_id python3 - <<'PY'
+import os, shutil, sys, tempfile
 sys.path.insert(0, "tests/e2e")
 import play_as_a_player as e2e
-game = e2e.Game("/usr/bin/tessal", tempfile.mkdtemp(prefix="tessal-installed-"))
-print("ok - the installed game shows its window", game.window)
+entry = open("/usr/share/applications/%s.desktop" % os.environ["APP_ID"], encoding="utf-8").read()
+command = next(line[5:].split()[0] for line in entry.splitlines() if line.startswith("Exec="))
+# Where a Debian desktop session looks for it, leaving out /usr/local.
+binary = shutil.which(command, path="/usr/bin:/bin:/usr/games")
+if binary != "/usr/games/tessal":
+    sys.exit("not ok - the menu entry's command %r finds %r, not /usr/games/tessal"
+             % (command, binary))
+game = e2e.Game(binary, tempfile.mkdtemp(prefix="tessal-installed-"))
+print("ok - the menu entry starts the installed game, which shows its window", game.window)
 game.close()
 PY
+
+installed=$(mktemp)
+dpkg-query -L tessal >"$installed"
+dpkg -r tessal
+left=""
+while IFS= read -r path; do
+    if [ -d "$path" ] && [ ! -L "$path" ]; then
+        # A folder may stay while it holds other files or another package owns it.
+        if [ -z "$(ls -A "$path")" ] && ! dpkg-query -S "$path" >/dev/null 2>&1; then
+            left="$left $path"
+        fi
+    elif [ -e "$path" ] || [ -L "$path" ]; then
+        left="$left $path"
+    fi
+done <"$installed"
+rm -f "$installed"
+[ -z "$left" ] || fail "dpkg -r tessal left behind:$left"
+echo "ok - dpkg -r tessal removes every file the package installed"
