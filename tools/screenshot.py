@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Renders the real window under Xvfb to docs/: a fresh deal with a few of the player's
-digits, at the normal size and at twice the scale. Usage: tools/screenshot.py build/tessal"""
+digits, at the normal size, at 1.5 and twice the scale, and under a dark colour scheme
+(Debian's qt6ct). Usage: tools/screenshot.py build/tessal"""
 import os
 import subprocess
 import sys
@@ -12,9 +13,9 @@ import play_as_a_player as e2e  # noqa: E402
 DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "docs")
 
 
-def shoot(binary, scale, name):
+def shoot(binary, scale, name, colour_scheme=None):
     work = tempfile.mkdtemp(prefix="tessal-shot-")
-    game = e2e.Game(binary, work, scale)
+    game = e2e.Game(binary, work, scale, colour_scheme)
     try:
         board = e2e.board_of(game.save("vue"))
         for box in (0, 2, 4, 6, 8):  # one of the player's digits in each of these boxes
@@ -31,4 +32,6 @@ def shoot(binary, scale, name):
 
 if __name__ == "__main__":
     shoot(sys.argv[1], 1, "screenshot.png")
+    shoot(sys.argv[1], 1.5, "screenshot-1.5x.png")
     shoot(sys.argv[1], 2, "screenshot-2x.png")
+    shoot(sys.argv[1], 1, "screenshot-dark.png", "darker")

@@ -402,6 +402,7 @@ class RandomPlayTest : public QObject {
                                      .arg(failure, events.join(QStringLiteral("; ")))));
         }
         window.reset();
+        std::filesystem::remove_all(folder->path().toStdString()); // Latin-1 names included
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -147,6 +148,8 @@ class WindowTest : public QObject {
     }
     void cleanup() {
         window.reset();
+        // Qt cannot remove the names that are not UTF-8 some tests make; the file system can.
+        std::filesystem::remove_all(folder->path().toStdString());
         folder.reset();
     }
 

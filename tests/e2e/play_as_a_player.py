@@ -55,7 +55,7 @@ def units_of(cell):
 
 
 class Game:
-    def __init__(self, binary, work, scale=1):
+    def __init__(self, binary, work, scale=1, colour_scheme=None):
         self.work = work
         self.scale = scale
         self.xvfb = subprocess.Popen(
@@ -67,6 +67,13 @@ class Game:
         self.env = dict(os.environ, DISPLAY=":" + display, HOME=work, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=work, LC_ALL="C.UTF-8")
         self.env["QT_SCALE_FACTOR"] = str(scale)
+        if colour_scheme:  # the player's own colours, as Debian's qt6ct hands them to Qt
+            config = os.path.join(work, ".config")
+            os.makedirs(os.path.join(config, "qt6ct"), exist_ok=True)
+            with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w") as f:
+                f.write("[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/%s.conf\n"
+                        "custom_palette=true\nstyle=Fusion\n" % colour_scheme)
+            self.env.update(QT_QPA_PLATFORMTHEME="qt6ct", XDG_CONFIG_HOME=config)
         self.game = None
         try:
             self.game = subprocess.Popen([os.path.abspath(binary)], cwd=work, env=self.env,
@@ -130,6 +137,16 @@ class Game:
                              text=True, timeout=STEP_TIMEOUT).stdout
         match = re.search(r"\((\d+),(\d+),(\d+)", out.splitlines()[-1])
         return tuple(int(v) for v in match.groups())
+
+    def pixels(self, place):
+        """The colours of a control's pixels, inside a border of two."""
+        left, top = self.point(place, 0, 0)
+        right, bottom = self.point(place, 1, 1)
+        out = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (
+            right - left - 4, bottom - top - 4, left + 2, top + 2), "-depth", "8", "txt:-"],
+            env=self.env, capture_output=True, text=True, timeout=STEP_TIMEOUT).stdout
+        return [tuple(int(v) for v in m.groups())
+                for m in re.finditer(r"\((\d+),(\d+),(\d+)", out)]
 
     def answer_input(self, text):
         dialog = self.wait_for_window("^Saisir le nom du fichier$")
@@ -196,6 +213,21 @@ class Game:
         time.sleep(0.3)
 
 
+def contrast(one, other):
+    def luminance(rgb):
+        c = [v / 255 for v in rgb]
+        c = [v / 12.92 if v <= 0.03928 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
+    a, b = sorted((luminance(one), luminance(other)))
+    return (b + 0.05) / (a + 0.05)
+
+
+def text_contrast(pixels):
+    """How well the text of a control stands out of its face, the colour most of it shows."""
+    face = max(set(pixels), key=pixels.count)
+    return max(contrast(face, p) for p in pixels)
+
+
 def board_of(data):
     lines = data.split(b"\r\n")
     if len(lines) != 82 or lines[-1] != b"":
@@ -249,6 +281,8 @@ def run(binary):
         x, y = game.point(cell_place(open_cell), 0.15, 0.15)
         if game.pixel(x, y) != (255, 255, 192):
             raise Failure("the entry cell shows %s" % (game.pixel(x, y),))
+        if (0, 0, 0) not in game.pixels(cell_place(open_cell)):
+            raise Failure("the player's digit is not in the platform's black")
         placed = board_of(game.save("place"))
         if placed[open_cell] != ("J", str(digit)):
             raise Failure("cell %d saved as %s" % (open_cell, placed[open_cell]))
@@ -314,9 +348,34 @@ def run(binary):
         shutil.rmtree(work, ignore_errors=True)
 
 
+def run_dark(binary):
+    """The same window under a dark colour scheme: every text still reads on its colour."""
+    work = tempfile.mkdtemp(prefix="tessal-e2e-dark-")
+    game = None
+    try:
+        game = Game(binary, work, colour_scheme="darker")
+        board = check_fresh_deal(game.save("sombre"))
+        open_cell = next(c for c in BOARD_ORDER if board[c][1] == "0")
+        game.pick(open_cell, allowed(board, open_cell))
+        for name, place in [("the player's digit", cell_place(open_cell))] + [
+                (button, PLACES[button]) for button in ("Command2", "Command3", "Command4",
+                                                        "Command5")]:
+            if text_contrast(game.pixels(place)) < 4.5:
+                raise Failure("%s does not read under a dark scheme" % name)
+        given = game.pixels(cell_place(next(c for c in BOARD_ORDER if board[c][1] != "0")))
+        if (0x42, 0x42, 0x45) not in given or (255, 255, 255) not in given:
+            raise Failure("a given left the scheme's own button colours")
+        print("ok - every text reads under a dark colour scheme")
+    finally:
+        if game:
+            game.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
 if __name__ == "__main__":
     try:
         run(sys.argv[1])
+        run_dark(sys.argv[1])
     except (Failure, subprocess.TimeoutExpired) as failure:
         print("FAIL - %s" % failure)
         sys.exit(1)
