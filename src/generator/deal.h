@@ -11,11 +11,12 @@ namespace tessal {
 // The complete grid every deal starts from, in board order.
 extern const std::array<int, kCellCount> kTemplateGrid;
 
-// How many cells each box loses: efface empties box 0, efface2 box 1, ... efface9 box 8.
+// How many cells each box loses, by box number: five in the centre box and in the middle box
+// of the top and bottom rows, six in the others; 51 in all.
 constexpr std::array<int, 9> kBlankedPerBox = {6, 5, 6, 6, 5, 6, 6, 5, 6};
 
-// The order Form_Load runs the blanking routines in: efface, efface3, efface4, efface6,
-// efface7, efface9, efface2, efface8, efface5.
+// The box numbers in the order the deal empties them, one efface(box) call each: the random
+// draws go to the boxes in this order, so a seed deals the same puzzle every time.
 constexpr std::array<int, 9> kBlankingOrder = {0, 2, 3, 5, 6, 8, 1, 7, 4};
 
 // One random digit 1..9 from a real in [0, 1); a stray 1.0 still gives 9.

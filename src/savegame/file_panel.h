@@ -21,7 +21,9 @@ class PanelView {
     virtual std::string labelText() const = 0;
     virtual void setLabelText(const std::string& text) = 0;
     virtual std::string folderPath() const = 0;
-    // False when the folder cannot be read. A change of folder runs Dir1_Change before return.
+    // Moves the folder list; false when the folder cannot be read. The list raises its change
+    // event when it moves to another folder, as a folder chooser does, so Dir1_Change has run,
+    // nested, before this returns: the label and the saved-games list follow the new folder.
     virtual bool setFolderPath(const std::string& path) = 0;
     virtual std::string volumeText() const = 0;
     virtual void clearSavedGames() = 0;
