@@ -28,7 +28,7 @@ class NoList final : public DigitList {
     int selected = 0;
     int left = -360;
     int selectedIndex() const override { return selected; }
-    int heightTwips() const override { return 1815; }
+    int heightTwips() const override { return kDigitListHeightTwips; }
     int leftTwips() const override { return left; }
     void moveTo(int l, int) override { left = l; }
     void setLeftTwips(int l) override { left = l; }

@@ -2,9 +2,13 @@
 // as one table. Twips become pixels only in px().
 #pragma once
 
+#include "play/play.h"
+
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 namespace tessal::layout {
@@ -12,9 +16,6 @@ namespace tessal::layout {
 constexpr int kTwipsPerPixel = 15;
 constexpr int px(int twips) {
     return twips >= 0 ? twips / kTwipsPerPixel : -((-twips) / kTwipsPerPixel);
-}
-constexpr int twips(int pixels) {
-    return pixels * kTwipsPerPixel;
 }
 
 struct Place {
@@ -63,9 +64,8 @@ inline const GameButton kCommand5{
 inline const GameButton kCommand6{"Command6",  "Enregistre", {10800, 5760, 1935, 495},
                                   {0, 192, 0}, kOliveLarge,  nullptr};
 
-constexpr Place kList1{-360, 3720, 255, 1815};
+constexpr Place kList1{-360, 3720, 255, kDigitListHeightTwips};
 inline const QColor kList1Text{0, 0, 128};
-constexpr int kList1PutAwayLeft = -300;
 
 constexpr Place kList2{10800, 3600, 1935, 1785};
 inline const QColor kList2Text{0, 0, 192};
@@ -84,6 +84,18 @@ inline const QColor kLabel1Text{255, 0, 0};
 
 constexpr Place kImage1{2400, 360, 480, 480};
 inline const QString kImage1ToolTip = QStringLiteral("Gomme");
+
+// The pictures the game's resources hold, at their size in pixels. On a screen scaled above
+// one, pixmap() takes the "@2x" file, brought down to the screen's pixels.
+struct Picture {
+    QString file;
+    QSize size;
+    QPixmap pixmap(qreal devicePixelRatio) const;
+};
+inline const Picture kBackdrop{QStringLiteral(":/background.jpg"), {959, 719}};
+inline const Picture kEraser{QStringLiteral(":/eraser.png"), {32, 32}};
+inline const Picture kIcons[] = {{QStringLiteral(":/icon-16.png"), {16, 16}},
+                                 {QStringLiteral(":/icon-32.png"), {32, 32}}};
 
 // What a screen reader says the controls are for; a cell says where it stands and whose digit
 // it shows, rows and columns counted from 1.

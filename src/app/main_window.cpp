@@ -1,10 +1,10 @@
 #include "main_window.h"
 
+#include "app/cell_button.h"
 #include "app/choice_list.h"
 #include "app/colour_button.h"
 #include "app/contrast.h"
 #include "app/eraser_picture.h"
-#include "app/file_name_text.h"
 #include "app/folder_list.h"
 #include "app/qt_dialogs.h"
 #include "app/volume_list.h"
@@ -42,119 +42,7 @@ void setColours(QWidget* widget, const QColor& text, const QColor* background) {
     widget->setPalette(palette);
 }
 
-// A picture at its own size, taken from its "@2x" file on a screen scaled by two.
-QPixmap sharpPicture(const QString& file, QSize size, const QWidget* shownOn) {
-    return QIcon(file).pixmap(size, shownOn->devicePixelRatioF());
-}
-
 } // namespace
-
-std::string ButtonCells::text(int cell) const {
-    return buttons[cell]->text().toStdString();
-}
-void ButtonCells::setText(int cell, std::string_view text) {
-    buttons[cell]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    describe(cell);
-}
-Colour ButtonCells::colour(int cell) const {
-    return buttons[cell]->background();
-}
-void ButtonCells::setColour(int cell, Colour colour) {
-    buttons[cell]->setBackground(colour);
-    describe(cell);
-}
-void ButtonCells::describe(int cell) {
-    CellButton* button = buttons[cell];
-    const QString& whose = button->text().isEmpty()               ? kCellEmpty
-                           : button->background() == kGivenColour ? kCellGiven
-                                                                  : kCellEntry;
-    button->setAccessibleDescription(
-        kCellPlace.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1).arg(whose));
-}
-void ButtonCells::setVisible(int cell, bool visible) {
-    buttons[cell]->setVisible(visible);
-}
-
-int ListDigits::selectedIndex() const {
-    return list_->currentRow();
-}
-int ListDigits::heightTwips() const {
-    return kList1.height;
-}
-int ListDigits::leftTwips() const {
-    return list_->x() * kTwipsPerPixel;
-}
-void ListDigits::moveTo(int leftTwips, int topTwips) {
-    list_->move(px(leftTwips), px(topTwips));
-}
-void ListDigits::setLeftTwips(int leftTwips) {
-    list_->move(px(leftTwips), list_->y());
-}
-void ListDigits::bringToFront() {
-    list_->raise();
-}
-void ListDigits::takeKeyboard(int openedBeside) {
-    openedBeside_ = openedBeside;
-    list_->setFocus(Qt::OtherFocusReason);
-}
-void ListDigits::giveKeyboardBack() {
-    if (!list_->hasFocus())
-        return;
-    if (isCell(openedBeside_))
-        cells_.buttons[openedBeside_]->setFocus(Qt::OtherFocusReason);
-    else
-        list_->parentWidget()->setFocus(Qt::OtherFocusReason);
-}
-
-QWidget* WindowPanel::widget(PanelControl control) const {
-    switch (control) {
-    case PanelControl::Label:
-        return label;
-    case PanelControl::Folders:
-        return folders;
-    case PanelControl::Volumes:
-        return volumes;
-    case PanelControl::SaveButton:
-        return saveButton;
-    case PanelControl::SavedGames:
-        return savedGames;
-    }
-    return nullptr;
-}
-void WindowPanel::setShown(PanelControl control, bool shown) {
-    widget(control)->setVisible(shown);
-}
-bool WindowPanel::isShown(PanelControl control) const {
-    return !widget(control)->isHidden();
-}
-std::string WindowPanel::labelText() const {
-    return labelBytes_;
-}
-void WindowPanel::setLabelText(const std::string& text) {
-    labelBytes_ = text;
-    label->setText(shownName(text));
-    label->setAccessibleDescription(label->text());
-}
-std::string WindowPanel::folderPath() const {
-    return folders->path();
-}
-bool WindowPanel::setFolderPath(const std::string& path) {
-    return folders->setPath(path);
-}
-std::string WindowPanel::volumeText() const {
-    return volumes->currentVolume();
-}
-void WindowPanel::clearSavedGames() {
-    savedGames->clear();
-}
-void WindowPanel::addSavedGame(const std::string& gameName) {
-    auto* item = new QListWidgetItem(shownName(gameName), savedGames);
-    item->setData(Qt::UserRole, keptBytes(gameName));
-}
-std::string WindowPanel::selectedSavedGame() const {
-    return savedGames->currentItem() ? bytesKept(savedGames->currentItem()->data(Qt::UserRole))
-                                     : "";
-}
 
 MainWindow::MainWindow(WindowServices services)
     : dialogs_(services.dialogs), random_(std::move(services.random)) {
@@ -169,8 +57,8 @@ MainWindow::MainWindow(WindowServices services)
     // The icon is no part of the first frame: it is set once the event loop runs.
     QTimer::singleShot(0, this, [this] {
         QIcon icon;
-        icon.addFile(QStringLiteral(":/icon-16.png"));
-        icon.addFile(QStringLiteral(":/icon-32.png"));
+        for (const Picture& picture : kIcons)
+            icon.addFile(picture.file, picture.size);
         setWindowIcon(icon);
     });
     resize(px(kClientWidth), px(kClientHeight));
@@ -283,7 +171,7 @@ void MainWindow::buildEraser() {
     image1_->setObjectName(QStringLiteral("Image1"));
     place(image1_, kImage1);
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image1_->setPixmap(sharpPicture(QStringLiteral(":/eraser.png"), QSize(32, 32), image1_));
+    image1_->setPixmap(kEraser.pixmap(image1_->devicePixelRatioF()));
     image1_->setToolTip(kImage1ToolTip);
     image1_->setAccessibleName(kImage1ToolTip);
 }
@@ -409,7 +297,7 @@ void MainWindow::Image1_MouseDown() {
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (backdrop_.isNull())
-        backdrop_ = sharpPicture(QStringLiteral(":/background.jpg"), QSize(959, 719), this);
+        backdrop_ = kBackdrop.pixmap(devicePixelRatioF());
     painter.drawPixmap(0, 0, backdrop_);
     for (const GridLine& line : kLines) {
         painter.setPen(QPen(kLineColour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));

@@ -24,7 +24,9 @@ class DigitList {
     virtual void giveKeyboardBack() = 0;
 };
 
-// Left of the digit list once put away: wholly left of the window.
+// The digit list's height, room for its nine digits, and its Left once put away: wholly left
+// of the window.
+constexpr int kDigitListHeightTwips = 1815;
 constexpr int kPutAwayLeftTwips = -300;
 
 class Play {

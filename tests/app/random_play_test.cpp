@@ -3,7 +3,7 @@
 // A failure prints its seed and its events. TESSAL_RANDOM_SEEDS=n plays n fresh seeds more.
 #include "app/main_window.h"
 
-#include "app/colour_button.h"
+#include "app/cell_button.h"
 #include "app/eraser_picture.h"
 #include "app/folder_list.h"
 #include "savegame/saved_game.h"

@@ -1,8 +1,8 @@
-// The window at a fractional scale (QT_SCALE_FACTOR=1.25 or 1.5, set by the test's runner),
-// read pixel by pixel: the grid scales as one piece and the pictures stay sharp.
+// The window at a scale of 1, 1.25, 1.5 or 2 (QT_SCALE_FACTOR, set by the test's runner), read
+// pixel by pixel: the grid scales as one piece and the pictures load, at their size, sharp.
 #include "app/main_window.h"
 
-#include "app/colour_button.h"
+#include "app/cell_button.h"
 #include "support/fakes.h"
 
 #include <QLabel>
@@ -25,6 +25,7 @@ class ScalingTest : public QObject {
     }
     QRgb at(int x, int y) const { return shot.pixel(x, y); }
     int device(int logical) const { return qRound(logical * ratio); }
+    QSize inDevicePixels(QSize size) const { return (QSizeF(size) * ratio).toSize(); }
 
   private slots:
     void initTestCase() {
@@ -36,7 +37,7 @@ class ScalingTest : public QObject {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         ratio = window->devicePixelRatioF();
-        QVERIFY2(ratio > 1 && ratio < 2, "run with QT_SCALE_FACTOR=1.25 or 1.5");
+        QVERIFY2(ratio >= 1 && ratio <= 2, "run with QT_SCALE_FACTOR between 1 and 2");
         shot = window->grab().toImage();
     }
 
@@ -91,10 +92,36 @@ class ScalingTest : public QObject {
         }
     }
 
+    // Each picture comes out of the game's resources at its stated size, and the window shows
+    // it: the backdrop in the bare corners, the eraser, the window's icon.
+    void everyPictureLoadsAtItsSize() {
+        const QImage backdrop = layout::kBackdrop.pixmap(ratio).toImage();
+        QVERIFY(!backdrop.isNull());
+        QCOMPARE(backdrop.size(), inDevicePixels(layout::kBackdrop.size));
+        for (QPoint corner : {QPoint(1, 1), QPoint(window->width() - 2, window->height() - 2)}) {
+            const QPoint pixel(device(corner.x()), device(corner.y()));
+            QCOMPARE(at(pixel.x(), pixel.y()), backdrop.pixel(pixel));
+        }
+
+        const QPixmap eraser = window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
+        QVERIFY(!eraser.isNull());
+        QCOMPARE(eraser.size(), inDevicePixels(layout::kEraser.size));
+        QCOMPARE(eraser.deviceIndependentSize().toSize(), layout::kEraser.size);
+
+        QTRY_VERIFY(!window->windowIcon().isNull());
+        QList<QSize> stated;
+        for (const layout::Picture& icon : layout::kIcons) {
+            QCOMPARE(QImage(icon.file).size(), icon.size);
+            stated << icon.size;
+        }
+        QCOMPARE(window->windowIcon().availableSizes(), stated);
+    }
+
     // Drawn from the "@2x" picture brought down, not from the small one blown up.
     void thePicturesStaySharp() {
+        if (ratio == 1)
+            QSKIP("at the normal scale the plain picture is shown as it is");
         const QPixmap eraser = window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
-        QCOMPARE(eraser.deviceIndependentSize().toSize(), QSize(32, 32));
         const QImage drawn = eraser.toImage().convertToFormat(QImage::Format_ARGB32);
         auto distance = [&](const QString& source) {
             const QImage from = QImage(source).scaled(drawn.size(), Qt::IgnoreAspectRatio,

@@ -19,7 +19,7 @@ class MemoryList final : public DigitList {
     int raised = 0;
     int selectedIndex() const override { return selected; }
     int keyboardFrom = 0; // the cell the list took the keyboard from, while it holds it
-    int heightTwips() const override { return 1815; }
+    int heightTwips() const override { return kDigitListHeightTwips; }
     int leftTwips() const override { return left; }
     void moveTo(int l, int t) override {
         left = l;

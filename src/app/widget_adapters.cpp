@@ -1,0 +1,122 @@
+#include "widget_adapters.h"
+
+#include "app/cell_button.h"
+#include "app/choice_list.h"
+#include "app/file_name_text.h"
+#include "app/folder_list.h"
+#include "app/layout.h"
+
+#include <QLabel>
+
+namespace tessal {
+
+using namespace layout;
+
+std::string ButtonCells::text(int cell) const {
+    return buttons[cell]->text().toStdString();
+}
+void ButtonCells::setText(int cell, std::string_view text) {
+    buttons[cell]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    describe(cell);
+}
+Colour ButtonCells::colour(int cell) const {
+    return buttons[cell]->background();
+}
+void ButtonCells::setColour(int cell, Colour colour) {
+    buttons[cell]->setBackground(colour);
+    describe(cell);
+}
+void ButtonCells::describe(int cell) {
+    CellButton* button = buttons[cell];
+    const QString& whose = button->text().isEmpty()               ? kCellEmpty
+                           : button->background() == kGivenColour ? kCellGiven
+                                                                  : kCellEntry;
+    button->setAccessibleDescription(
+        kCellPlace.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1).arg(whose));
+}
+void ButtonCells::setVisible(int cell, bool visible) {
+    buttons[cell]->setVisible(visible);
+}
+
+int ListDigits::selectedIndex() const {
+    return list_->currentRow();
+}
+int ListDigits::heightTwips() const {
+    return kList1.height;
+}
+int ListDigits::leftTwips() const {
+    return list_->x() * kTwipsPerPixel;
+}
+void ListDigits::moveTo(int leftTwips, int topTwips) {
+    list_->move(px(leftTwips), px(topTwips));
+}
+void ListDigits::setLeftTwips(int leftTwips) {
+    list_->move(px(leftTwips), list_->y());
+}
+void ListDigits::bringToFront() {
+    list_->raise();
+}
+void ListDigits::takeKeyboard(int openedBeside) {
+    openedBeside_ = openedBeside;
+    list_->setFocus(Qt::OtherFocusReason);
+}
+void ListDigits::giveKeyboardBack() {
+    if (!list_->hasFocus())
+        return;
+    if (isCell(openedBeside_))
+        cells_.buttons[openedBeside_]->setFocus(Qt::OtherFocusReason);
+    else
+        list_->parentWidget()->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* WindowPanel::widget(PanelControl control) const {
+    switch (control) {
+    case PanelControl::Label:
+        return label;
+    case PanelControl::Folders:
+        return folders;
+    case PanelControl::Volumes:
+        return volumes;
+    case PanelControl::SaveButton:
+        return saveButton;
+    case PanelControl::SavedGames:
+        return savedGames;
+    }
+    return nullptr;
+}
+void WindowPanel::setShown(PanelControl control, bool shown) {
+    widget(control)->setVisible(shown);
+}
+bool WindowPanel::isShown(PanelControl control) const {
+    return !widget(control)->isHidden();
+}
+std::string WindowPanel::labelText() const {
+    return labelBytes_;
+}
+void WindowPanel::setLabelText(const std::string& text) {
+    labelBytes_ = text;
+    label->setText(shownName(text));
+    label->setAccessibleDescription(label->text());
+}
+std::string WindowPanel::folderPath() const {
+    return folders->path();
+}
+bool WindowPanel::setFolderPath(const std::string& path) {
+    return folders->setPath(path);
+}
+std::string WindowPanel::volumeText() const {
+    return volumes->currentVolume();
+}
+void WindowPanel::clearSavedGames() {
+    savedGames->clear();
+}
+void WindowPanel::addSavedGame(const std::string& gameName) {
+    auto* item = new QListWidgetItem(shownName(gameName), savedGames);
+    item->setData(Qt::UserRole, keptBytes(gameName));
+}
+std::string WindowPanel::selectedSavedGame() const {
+    return savedGames->currentItem() ? bytesKept(savedGames->currentItem()->data(Qt::UserRole))
+                                     : "";
+}
+
+} // namespace tessal
