@@ -1,6 +1,6 @@
 #!/bin/sh
-# Configures and builds the two libFuzzer targets with clang (TESSAL_FUZZ) and runs each for a bounded time (seconds,
-# default 60). Any crash, leak or sanitizer report fails the run.
+# Configures and builds the two libFuzzer targets with clang (TESSAL_FUZZ) and runs each for
+# a bounded time (seconds, default 60). Any crash, leak or sanitizer report fails the run.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
