@@ -21,17 +21,26 @@ void ChoiceList::keyPressEvent(QKeyEvent* event) {
         choose(event->key() == Qt::Key_Down ? 0 : count() - 1);
         return;
     }
+    // A typed key chooses the next item that starts with it, the current one last, so "5"
+    // chooses "5" again. Qt's own search would join keys typed in quick succession: a "3"
+    // then a "5" would look for "35" and choose nothing.
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && !typed.front().isSpace()) {
+        for (int step = 1; step <= count(); ++step) {
+            const int row = (currentRow() + step) % count();
+            if (item(row)->text().startsWith(typed, Qt::CaseInsensitive)) {
+                choose(row);
+                break;
+            }
+        }
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
-    if (!currentItem())
-        return;
     const bool confirm = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                           event->key() == Qt::Key_Space) &&
                          !event->isAutoRepeat();
-    // Typing "5" on the digit list chooses "5" even when it was the last digit chosen.
-    const bool typed = !event->text().trimmed().isEmpty() &&
-                       currentItem()->text().startsWith(event->text(), Qt::CaseInsensitive);
-    if (currentRow() != before || confirm || typed)
+    if (currentItem() && (currentRow() != before || confirm))
         choose(currentRow());
 }
 

@@ -1,6 +1,6 @@
 // A single-selection list box that reports every choice of an item: a mouse click, even on
-// the item already selected, a keyboard move, Enter or Space on an item, and an item's text
-// typed. With nothing chosen yet, the first Down chooses the first item and Up the last.
+// the item already selected, a keyboard move, Enter or Space on an item, and a key that an
+// item starts with, however quickly it follows the last. With nothing chosen yet, the first Down chooses the first item and Up the last.
 // Escape reports that the player turned the list down.
 #pragma once
 

@@ -388,6 +388,15 @@ class WindowTest : public QObject {
         QCOMPARE(window->focusWidget(), cell(open));
         QTest::keyClick(window->focusWidget(), Qt::Key_Down); // no longer reaches the list
         QCOMPARE(cell(open)->text(), QString::number(digit));
+        // At any speed: a digit typed at once after the last one still lands.
+        for (int round = 0; round < 8; ++round) {
+            const int next = firstOpenCell(), digit = allowedDigit(next);
+            if (digit == 0)
+                break;
+            QTest::keyClick(cell(next), Qt::Key_Space);
+            QTest::keyClick(list1(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+            QCOMPARE(cell(next)->text(), QString::number(digit));
+        }
 
         const int next = firstOpenCell();
         QTest::keyClick(cell(next), Qt::Key_Space);
