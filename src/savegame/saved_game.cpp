@@ -148,12 +148,27 @@ std::optional<std::string> writeAll(int fd, std::string_view bytes) {
     return std::nullopt;
 }
 
-// Where a save must go: a symlinked saved game is written where the link points.
-fs::path followLinks(fs::path target) {
+// In a folder that everyone may write and only owners may delete from (/tmp), a link that
+// neither the player nor the folder's owner made is not theirs to write through: the rule
+// the kernel keeps for the links it follows itself.
+bool isForeignLinkInSharedFolder(const fs::path& link) {
+    struct stat linkStatus {};
+    struct stat folderStatus {};
+    const fs::path folder = link.has_parent_path() ? link.parent_path() : fs::path(".");
+    return ::lstat(link.c_str(), &linkStatus) == 0 && ::stat(folder.c_str(), &folderStatus) == 0 &&
+           (folderStatus.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH) &&
+           linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folderStatus.st_uid;
+}
+
+// Where a save must go: a symlinked saved game is written where the link points, unless the
+// link belongs to somebody else in a shared folder.
+std::optional<fs::path> followLinks(fs::path target) {
     for (int hop = 0; hop < 40; ++hop) {
         std::error_code error;
         if (!fs::is_symlink(target, error))
             break;
+        if (isForeignLinkInSharedFolder(target))
+            return std::nullopt;
         const fs::path next = fs::read_symlink(target, error);
         if (error)
             break;
@@ -192,20 +207,25 @@ bool linkUnnamed(int fd, const std::string& name) {
 }
 
 // So that a save reported as done survives a power cut, the rename too must reach the disk.
-std::optional<std::string> syncFolder(const fs::path& folder) {
+// The new save is in place by now, whatever this meets: a folder the player may write but
+// not open is synced with the rest of the machine.
+void syncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return reasonOf(errno);
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL; // some file systems cannot
-    const int error = errno;
+    if (fd < 0) {
+        ::sync();
+        return;
+    }
+    ::fsync(fd);
     ::close(fd);
-    return synced ? std::nullopt : std::optional(reasonOf(error));
 }
 
 } // namespace
 
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const fs::path target = followLinks(path);
+    const auto followed = followLinks(path);
+    if (!followed)
+        return std::string("le fichier est un lien d'un autre utilisateur");
+    const fs::path target = *followed;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
@@ -262,7 +282,8 @@ std::optional<std::string> writeFileAtomically(const std::string& path, std::str
         ::unlink(temporary.c_str());
         return reason;
     }
-    return syncFolder(folder);
+    syncFolder(folder);
+    return std::nullopt;
 }
 
 std::optional<FileStart> readFileStart(const std::string& path, std::size_t limit,

@@ -43,8 +43,10 @@ std::optional<SavedBoard> parseBoard(std::string_view bytes, bool wholeFile = tr
 void applyBoard(Cells& cells, const SavedBoard& board);
 
 // Writes the file whole or not at all: a failed or killed save never harms an earlier one and
-// leaves no temporary file behind. A saved game made read-only is refused; a symlink is
-// written where it points; a replaced file keeps its permissions. Returns the reason on failure.
+// leaves no temporary file behind, and a failure is reported only while the earlier one stands.
+// A saved game made read-only is refused; a symlink is written where it points, but for
+// somebody else's in a shared folder such as /tmp, which is refused; a replaced file keeps
+// its permissions. Returns the reason on failure.
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes);
 
 struct FileStart {

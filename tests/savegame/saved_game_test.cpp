@@ -10,6 +10,7 @@
 #include <random>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace tessal {
 namespace {
@@ -219,6 +220,43 @@ TEST(Files, AProtectedSaveIsRefusedALinkFollowedAndPermissionsKept) {
     EXPECT_TRUE(fs::is_symlink(folder.path / "tessallien.txt"));
     EXPECT_EQ(folder.read("ailleurs/vraie.txt"), "new");
     EXPECT_EQ(fs::status(folder.path / "ailleurs/vraie.txt").permissions(), fs::perms(0640));
+}
+
+// Another user's doing, played as root by handing files or the save itself to "nobody".
+constexpr uid_t kNobody = 65534;
+
+TEST(Files, SomebodyElsesLinkInASharedFolderIsNotWrittenThrough) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can make a link that belongs to somebody else";
+    TempFolder shared, victim;
+    fs::permissions(shared.path, fs::perms(01777));
+    victim.write("secret", "data");
+    const fs::path link = shared.path / "tessalx.txt";
+    fs::create_symlink(victim.path / "secret", link);
+    ASSERT_EQ(::lchown(link.c_str(), kNobody, kNobody), 0);
+    EXPECT_TRUE(writeFileAtomically(savedGamePath(shared.str(), "x"), "board"));
+    EXPECT_EQ(victim.read("secret"), "data");
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+TEST(Files, AFolderThatCanBeWrittenButNotReadIsSavedIntoAndSaidSo) {
+    TempFolder folder;
+    folder.write("tessalz.txt", "earlier");
+    fs::permissions(folder.path, fs::perms(0333));
+    const pid_t child = fork();
+    if (child == 0) { // root reads any folder: the save runs as its owner, "nobody"
+        if (::geteuid() == 0 &&
+            (::chown(folder.path.c_str(), kNobody, kNobody) != 0 ||
+             ::chown((folder.path / "tessalz.txt").c_str(), kNobody, kNobody) != 0 ||
+             ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            _exit(2);
+        _exit(writeFileAtomically(savedGamePath(folder.str(), "z"), "new") ? 1 : 0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    fs::permissions(folder.path, fs::perms(0755));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(folder.read("tessalz.txt"), "new");
 }
 
 TEST(Files, ASaveKilledAtAnyMomentLeavesNothingBehind) {
