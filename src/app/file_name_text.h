@@ -1,6 +1,9 @@
 // File and folder names are bytes on Linux. The window keeps those bytes with every entry
-// that names a file and shows them as Qt decodes file names, as plain text.
+// that names a file and shows them as Qt decodes file names, as plain text on one line: what
+// would break or reorder that line shows as U+FFFD.
 #pragma once
+
+#include "savegame/saved_game.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -12,7 +15,11 @@
 namespace tessal {
 
 inline QString shownName(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
+    QString name = QFile::decodeName(QByteArray::fromStdString(bytes));
+    for (QChar& c : name)
+        if (disturbsText(c.unicode()))
+            c = QChar::ReplacementCharacter;
+    return name;
 }
 inline QVariant keptBytes(const std::string& bytes) {
     return QByteArray::fromStdString(bytes);

@@ -51,18 +51,19 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {point, length};
 }
 
-bool isRefusedInGameName(char32_t c) {
-    return c == '/' || c == '\\' || c < 0x20 || (c >= 0x7f && c <= 0x9f) || // C0, DEL, C1
-           c == 0x061c || c == 0x200e || c == 0x200f ||                     // bidi marks
-           (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);    // embeds, isolates
-}
-
 } // namespace
+
+bool disturbsText(char32_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) ||                       // C0, DEL, C1
+           c == 0x2028 || c == 0x2029 ||                                 // line, paragraph
+           c == 0x061c || c == 0x200e || c == 0x200f ||                  // bidi marks
+           (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069); // embeds, isolates
+}
 
 bool isAcceptableGameName(std::string_view gameName) {
     for (std::size_t at = 0; at < gameName.size();) {
         const auto [point, length] = codePointAt(gameName, at);
-        if (isRefusedInGameName(point))
+        if (point == '/' || point == '\\' || disturbsText(point))
             return false;
         at += length;
     }

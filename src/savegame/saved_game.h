@@ -24,6 +24,9 @@ std::string savedGamePath(std::string_view folder, std::string_view gameName);
 // A game name (UTF-8) must stay one file name inside the chosen folder, and read as typed:
 // no separator, no control character, no invisible mark that reorders the text around it.
 bool isAcceptableGameName(std::string_view gameName);
+// A control, a line or paragraph separator, or a mark that reorders the text around it:
+// refused in a typed name, and shown as U+FFFD in a name the file system gives.
+bool disturbsText(char32_t c);
 // The game name of a saved-game file name, or nothing when the name is not one.
 std::optional<std::string> gameNameOf(std::string_view fileName);
 

@@ -479,27 +479,33 @@ class WindowTest : public QObject {
         QCOMPARE(format, Qt::PlainText);
     }
 
-    void namesThatAreNotUtf8OpenTheirOwnFiles() {
-        // Latin-1, and a name that differs from another only by a leading U+FEFF.
+    void namesFromTheFileSystemOpenTheirOwnFiles() {
+        // Latin-1, a name that differs from another only by a leading U+FEFF, and names that
+        // would reorder or break their line, which show U+FFFD in their place.
         for (const auto& [name, line] : {std::pair{"tessal\xe9t\xe9.txt", "J1\r\n"},
                                          {"tessalabc.txt", "J2\r\n"},
                                          {"tessal\xef\xbb\xbf"
                                           "abc.txt",
-                                          "J3\r\n"}}) {
+                                          "J3\r\n"},
+                                         {"tessal16\u202eman.exe.txt", "J4\r\n"},
+                                         {"tessal18\nligne.txt", "J5\r\n"}}) {
             std::ofstream file(bytePath(name), std::ios::binary);
             for (int n = 0; n < 81; ++n)
                 file << line;
         }
         QSet<QString> loaded;
-        for (int row = 0; row < 3; ++row) {
+        for (int row = 0; row < 5; ++row) {
             click("Command5");
-            QCOMPARE(list2()->count(), 3);
+            QCOMPARE(list2()->count(), 5);
             QTest::mouseClick(list2()->viewport(), Qt::LeftButton, {},
                               list2()->visualItemRect(list2()->item(row)).center());
             loaded << cell(89)->text();
         }
         QVERIFY(dialogs.messages.empty());
-        QCOMPARE(loaded, (QSet<QString>{"1", "2", "3"}));
+        QCOMPARE(loaded, (QSet<QString>{"1", "2", "3", "4", "5"}));
+        for (const QString& shown :
+             {QStringLiteral("16\ufffdman.exe"), QStringLiteral("18\ufffdligne")})
+            QCOMPARE(list2()->findItems(shown, Qt::MatchExactly).size(), 1);
 
         QVERIFY(::mkdir(bytePath("caf\xe9").c_str(), 0755) == 0);
         click("Command4");

@@ -71,7 +71,7 @@ TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
     // "xexe.nam".
     for (const char* bad :
          {"../x", "a/b", "a\\b", "tab\there", "new\nline", "del\x7f", "x\u202Eman.exe", "nel\u0085",
-          "c1\u009f", "lri\u2066x", "pdi\u2069", "rlm\u200f", "alm\u061c",
+          "c1\u009f", "lri\u2066x", "pdi\u2069", "rlm\u200f", "alm\u061c", "ls\u2028", "ps\u2029",
           "stray\x85"
           "byte"})
         EXPECT_FALSE(isAcceptableGameName(bad)) << bad;
