@@ -8,6 +8,11 @@
 
 namespace tessal {
 
+namespace {
+// The game speaks French, and Qt's own button texts come in English without a translation.
+const QString kCancelText = QStringLiteral("Annuler");
+} // namespace
+
 void QtDialogs::message(const std::string& text, MessageIcon icon,
                         const std::optional<std::string>& title) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning,
@@ -24,6 +29,7 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
     box.setWindowTitle(QString::fromStdString(title));
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultText));
+    box.setCancelButtonText(kCancelText);
     for (QLabel* label : box.findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
     return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();

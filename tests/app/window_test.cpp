@@ -462,10 +462,11 @@ class WindowTest : public QObject {
         QCOMPARE(label1()->textFormat(), Qt::PlainText);
 
         const QString name = QStringLiteral("<img src=\"nulle-part.png\"><b>x</b>");
-        QString shown;
+        QString shown, cancel;
         Qt::TextFormat format = Qt::AutoText;
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                cancel = input->cancelButtonText();
                 input->setTextValue(name);
                 input->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -477,6 +478,7 @@ class WindowTest : public QObject {
         click("Command6"); // refused for its "/", and the refusal quotes it
         QVERIFY2(shown.contains(name), qPrintable(shown));
         QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(cancel, QStringLiteral("Annuler"));
     }
 
     void namesFromTheFileSystemOpenTheirOwnFiles() {
