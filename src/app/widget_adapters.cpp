@@ -6,11 +6,44 @@
 #include "app/folder_list.h"
 #include "app/layout.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace tessal {
 
 using namespace layout;
+
+namespace {
+
+// The label's lines hold a path of a usual depth. A longer one loses its start, at a folder
+// where it can, never its end, so the folder a save goes to stays readable; a screen reader
+// still hears it whole.
+QString fittedToLabel(const QLabel* label, const QString& path) {
+    const QFontMetrics metrics(label->font());
+    const QRect room = label->contentsRect();
+    const auto tail = [&](qsizetype from) { return QStringLiteral("\u2026") + path.mid(from); };
+    const auto fits = [&](const QString& text) {
+        return room.contains(
+            metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text));
+    };
+    if (fits(path))
+        return path;
+    for (qsizetype slash = path.indexOf(u'/', 1); slash > 0; slash = path.indexOf(u'/', slash + 1))
+        if (fits(tail(slash)))
+            return tail(slash);
+    // The last folder alone is too long: as many of its last characters as fit.
+    qsizetype cut = path.lastIndexOf(u'/') + 1, kept = path.size();
+    while (cut < kept) {
+        const qsizetype middle = (cut + kept) / 2;
+        if (fits(tail(middle)))
+            kept = middle;
+        else
+            cut = middle + 1;
+    }
+    return tail(kept);
+}
+
+} // namespace
 
 std::string ButtonCells::text(int cell) const {
     return buttons[cell]->text().toStdString();
@@ -95,8 +128,9 @@ std::string WindowPanel::labelText() const {
 }
 void WindowPanel::setLabelText(const std::string& text) {
     labelBytes_ = text;
-    label->setText(shownName(text));
-    label->setAccessibleDescription(label->text());
+    const QString shown = shownName(text);
+    label->setText(fittedToLabel(label, shown));
+    label->setAccessibleDescription(shown);
 }
 std::string WindowPanel::folderPath() const {
     return folders->path();

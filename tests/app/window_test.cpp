@@ -526,6 +526,31 @@ class WindowTest : public QObject {
         QVERIFY(std::ifstream(bytePath("caf\xe9/tessalici.txt")).good());
     }
 
+    // A path too long for the label keeps its end, the folder a save goes to, and fits; the
+    // save still goes there, and a screen reader hears the path whole.
+    void aLongFolderShowsItsEndInTheLabel() {
+        QString deep = folder->path();
+        for (const char* name : {"Documents personnels", "Jeux de réflexion",
+                                 "Parties enregistrées", "Tessal", "2026"})
+            deep += QStringLiteral("/") + QString::fromUtf8(name);
+        for (const QString& last :
+             {QStringLiteral("décembre"), QStringLiteral("x").repeated(120)}) {
+            const QString path = deep + QStringLiteral("/") + last;
+            QVERIFY(QDir().mkpath(path));
+            open(path.toStdString());
+            click("Command4");
+            const QString shown = label1()->text();
+            QVERIFY2(shown.startsWith(u'\u2026') && path.endsWith(shown.mid(1)), qPrintable(shown));
+            QVERIFY(shown.endsWith(last.right(8)));
+            const QRect room = label1()->contentsRect();
+            QVERIFY(
+                room.contains(label1()->fontMetrics().boundingRect(room, Qt::TextWordWrap, shown)));
+            QCOMPARE(label1()->accessibleDescription(), path);
+            saveAs("long");
+            QVERIFY(QFile::exists(path + QStringLiteral("/tessallong.txt")));
+        }
+    }
+
     void theVolumeListIsReadAnewAtEachOpening() {
         auto* drive1 = control<QComboBox>("Drive1");
         click("Command4");
