@@ -21,10 +21,39 @@ void CellButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void CellButton::keyPressEvent(QKeyEvent* event) {
-    // Space presses a button as the mouse does, so it makes the cell current the same way.
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
-        emit cellPressed(cell_);
-    QPushButton::keyPressEvent(event);
+    const bool held = event->isAutoRepeat();
+    switch (event->key()) {
+    case Qt::Key_Space: // presses the button as the mouse does: the cell becomes current
+        if (!held)
+            emit cellPressed(cell_);
+        QPushButton::keyPressEvent(event);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!held) {
+            emit cellPressed(cell_);
+            click();
+        }
+        return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        emit eraseKeyed(cell_);
+        return;
+    case Qt::Key_Up:
+        emit stepKeyed(cell_, -1, 0);
+        return;
+    case Qt::Key_Down:
+        emit stepKeyed(cell_, 1, 0);
+        return;
+    case Qt::Key_Left:
+        emit stepKeyed(cell_, 0, -1);
+        return;
+    case Qt::Key_Right:
+        emit stepKeyed(cell_, 0, 1);
+        return;
+    default:
+        QPushButton::keyPressEvent(event);
+    }
 }
 
 void CellButton::dragEnterEvent(QDragEnterEvent* event) {

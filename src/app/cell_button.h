@@ -9,8 +9,10 @@ namespace tessal {
 
 class EraserPicture;
 
-// One square of the board. Reports a press of any mouse button or of Space, and drops of
-// the eraser; every other drag is refused as it enters, so its source keeps its data.
+// One square of the board. Reports a press of any mouse button, of Space or of Enter, and
+// drops of the eraser; every other drag is refused as it enters, so its source keeps its
+// data. From the keyboard, Delete or Backspace erases as the eraser does, and the arrows
+// ask for the next square on screen.
 class CellButton : public ColourButton {
     Q_OBJECT
   public:
@@ -20,6 +22,8 @@ class CellButton : public ColourButton {
   signals:
     void cellPressed(int cell);
     void dropped(int cell, const QMimeData* data);
+    void eraseKeyed(int cell);
+    void stepKeyed(int cell, int rowStep, int columnStep);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace tessal {
 
 ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent) {
@@ -15,6 +17,20 @@ void ChoiceList::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    // Ctrl with a move walks the list without choosing, so every item can be reached from
+    // the keyboard; Enter or Space then chooses.
+    if (event->modifiers() & Qt::ControlModifier && count() > 0) {
+        const int row = currentRow(), last = count() - 1;
+        const int to = event->key() == Qt::Key_Down   ? std::min(row + 1, last)
+                       : event->key() == Qt::Key_Up   ? std::max(row - 1, 0)
+                       : event->key() == Qt::Key_Home ? 0
+                       : event->key() == Qt::Key_End  ? last
+                                                      : -1;
+        if (to >= 0) {
+            setCurrentRow(to, QItemSelectionModel::NoUpdate);
+            return;
+        }
+    }
     // Qt marks the first item current, unselected, when the list takes the focus: a plain
     // Down from there would skip it.
     if (arrow && selectedItems().isEmpty() && count() > 0) {
@@ -26,8 +42,10 @@ void ChoiceList::keyPressEvent(QKeyEvent* event) {
     // then a "5" would look for "35" and choose nothing.
     const QString typed = event->text();
     if (!typed.isEmpty() && typed.front().isPrint() && !typed.front().isSpace()) {
+        // With nothing chosen yet, the row Qt made current is no choice to move on from.
+        const int from = selectedItems().isEmpty() ? -1 : currentRow();
         for (int step = 1; step <= count(); ++step) {
-            const int row = (currentRow() + step) % count();
+            const int row = (from + step) % count();
             if (item(row)->text().startsWith(typed, Qt::CaseInsensitive)) {
                 choose(row);
                 break;

@@ -1,8 +1,8 @@
 // A single-selection list box that reports every choice of an item: a mouse click, even on
 // the item already selected, a keyboard move, Enter or Space on an item, and a key that an
 // item starts with, however quickly it follows the last. With nothing chosen yet, the first
-// Down chooses the first item and Up the last. Escape reports that the player turned the list
-// down.
+// Down chooses the first item and Up the last. Ctrl with the arrows, Home or End walks the
+// list without choosing. Escape reports that the player turned the list down.
 #pragma once
 
 #include <QListWidget>

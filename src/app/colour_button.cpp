@@ -8,7 +8,10 @@
 
 namespace tessal {
 
-ColourButton::ColourButton(QWidget* parent) : QPushButton(parent) {}
+// Enter presses a button as Space does, as players expect outside dialogs too.
+ColourButton::ColourButton(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(true);
+}
 
 void ColourButton::setBackground(Colour colour) {
     if (colour == background_)

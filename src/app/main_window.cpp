@@ -19,6 +19,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tessal {
 
 using namespace layout;
@@ -114,6 +116,10 @@ void MainWindow::buildBoard() {
         connect(button, &CellButton::cellPressed, this, &MainWindow::Command1_MouseDown);
         connect(button, &QPushButton::clicked, this, [this, cell] { Command1_Click(cell); });
         connect(button, &CellButton::dropped, this, &MainWindow::Command1_DragDrop);
+        // The keyboard's eraser, for a player who cannot drag.
+        connect(button, &CellButton::eraseKeyed, this,
+                [this](int cell) { play_->Command1_DragDrop(cell, true); });
+        connect(button, &CellButton::stepKeyed, this, &MainWindow::stepFocus);
     }
 }
 
@@ -226,6 +232,12 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
     panel_.volumes = drive1_;
     panel_.saveButton = command6_;
     panel_.savedGames = list2_;
+}
+
+void MainWindow::stepFocus(int cell, int rowStep, int columnStep) {
+    const int row = std::clamp(rowOf(cell) + rowStep, 0, 8);
+    const int column = std::clamp(columnOf(cell) + columnStep, 0, 8);
+    cells_.buttons[cellAt(row, column)]->setFocus(Qt::TabFocusReason);
 }
 
 void MainWindow::setTabOrder() {

@@ -74,6 +74,9 @@ class MainWindow : public QWidget {
     void buildEraser();
     void buildFilePanel(VolumeSource volumes, const std::string& startFolder);
     void setTabOrder();
+    // The arrows move the keyboard across the grid as it stands on screen, stopping at its
+    // edges.
+    void stepFocus(int cell, int rowStep, int columnStep);
 
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs* dialogs_;

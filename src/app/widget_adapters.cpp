@@ -94,7 +94,8 @@ void ListDigits::takeKeyboard(int openedBeside) {
     list_->setFocus(Qt::OtherFocusReason);
 }
 void ListDigits::giveKeyboardBack() {
-    if (!list_->hasFocus())
+    // The window's own focus, which a refusal's message box holds for the time it is open.
+    if (list_->window()->focusWidget() != list_)
         return;
     if (isCell(openedBeside_))
         cells_.buttons[openedBeside_]->setFocus(Qt::OtherFocusReason);

@@ -19,7 +19,8 @@ class DigitList {
     virtual void setLeftTwips(int leftTwips) = 0;
     virtual void bringToFront() = 0;
     // Opened beside a cell, the list takes the keyboard, so a key picks at once; put away,
-    // it gives the keyboard back to that cell, if it still holds it.
+    // it gives the keyboard back to that cell, if it still holds it (or will again, once a
+    // message box closes).
     virtual void takeKeyboard(int openedBeside) = 0;
     virtual void giveKeyboardBack() = 0;
 };

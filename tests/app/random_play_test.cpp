@@ -172,13 +172,15 @@ class RandomPlayTest : public QObject {
             QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(40, 460));
             out.told = QStringLiteral("click window");
         } else if (kind < 73) {
-            static const std::pair<Qt::Key, const char*> keys[] = {
-                {Qt::Key_Tab, "Tab"},     {Qt::Key_Backtab, "Shift+Tab"},
-                {Qt::Key_Space, "Space"}, {Qt::Key_Return, "Enter"},
-                {Qt::Key_Up, "Up"},       {Qt::Key_Down, "Down"},
-                {Qt::Key_1, "1"},         {Qt::Key_5, "5"},
-                {Qt::Key_9, "9"},         {Qt::Key_Escape, "Escape"}};
-            const auto& [key, name] = keys[pick(std::size(keys))];
+            static const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> keys[] = {
+                {Qt::Key_Tab, {}, "Tab"},       {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"},
+                {Qt::Key_Space, {}, "Space"},   {Qt::Key_Return, {}, "Enter"},
+                {Qt::Key_Up, {}, "Up"},         {Qt::Key_Down, {}, "Down"},
+                {Qt::Key_Left, {}, "Left"},     {Qt::Key_Right, {}, "Right"},
+                {Qt::Key_1, {}, "1"},           {Qt::Key_5, {}, "5"},
+                {Qt::Key_9, {}, "9"},           {Qt::Key_Escape, {}, "Escape"},
+                {Qt::Key_Delete, {}, "Delete"}, {Qt::Key_Down, Qt::ControlModifier, "Ctrl+Down"}};
+            const auto& [key, modifiers, name] = keys[pick(std::size(keys))];
             QWidget* target = QApplication::focusWidget();
             if (!target)
                 target = window.get();
@@ -188,14 +190,15 @@ class RandomPlayTest : public QObject {
             if (chooser && key != Qt::Key_Tab && key != Qt::Key_Backtab)
                 return out;
             auto* list = qobject_cast<QListWidget*>(target);
-            if (list && list->count() > 0 && list->selectedItems().isEmpty() &&
+            if (list && list->count() > 0 && list->selectedItems().isEmpty() && !modifiers &&
                 (key == Qt::Key_Down || key == Qt::Key_Up)) {
                 out.firstKeyList = list;
                 out.firstKeyRow = key == Qt::Key_Down ? 0 : list->count() - 1;
             }
             out.choseSavedGame = target == list2();
-            QTest::keyClick(target, key,
-                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            if (auto* square = qobject_cast<CellButton*>(target); square && key == Qt::Key_Delete)
+                out.erasedCell = square->cell();
+            QTest::keyClick(target, key, modifiers);
         } else if (kind < 75) { // a real drag, which the offscreen platform ends at once
             QTest::mousePress(control("Image1"), Qt::LeftButton);
             QTest::mouseRelease(control("Image1"), Qt::LeftButton);

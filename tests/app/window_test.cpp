@@ -406,6 +406,76 @@ class WindowTest : public QObject {
         QVERIFY(cell(next)->text().isEmpty());
     }
 
+    // What a mouse player does, a keyboard player does too: the arrows walk the grid, Enter
+    // opens the list, Delete erases, the keyboard comes back after a refusal's box, and every
+    // saved game can be resumed.
+    void theKeyboardReachesWhatTheMouseDoes() {
+        for (int game = 1; game <= 4; ++game) {
+            std::ofstream file(
+                bytePath(game == 4 ? "tessalzeta.txt"
+                                   : qPrintable(QStringLiteral("tessalpartie%1.txt").arg(game))),
+                std::ios::binary);
+            for (int n = 0; n < 81; ++n)
+                file << (n < 80 ? "J0\r\n" : qPrintable(QStringLiteral("J%1\r\n").arg(game)));
+        }
+        open(folder->path().toStdString(), true);
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) // as above: no seat
+            QApplication::setActiveWindow(window.get());
+        else
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+        cell(cellAt(2, 2))->setFocus();
+        for (auto [key, row, column] : {std::tuple{Qt::Key_Right, 2, 3},
+                                        {Qt::Key_Down, 3, 3},
+                                        {Qt::Key_Left, 3, 2},
+                                        {Qt::Key_Up, 2, 2}}) {
+            QTest::keyClick(window->focusWidget(), key);
+            QCOMPARE(window->focusWidget(), cell(cellAt(row, column)));
+        }
+        cell(cellAt(0, 0))->setFocus();
+        QTest::keyClick(window->focusWidget(), Qt::Key_Up); // the edge holds it
+        QCOMPARE(window->focusWidget(), cell(cellAt(0, 0)));
+
+        const int open = firstOpenCell();
+        int taken = 0; // a digit its box already holds
+        for (int other : boxCells(boxOf(open)))
+            taken = cell(other)->text().isEmpty() ? taken : cell(other)->text().toInt();
+        int refusals = 0;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            ++refusals;
+            static_cast<QDialog*>(modal)->accept();
+        });
+        QTest::keyClick(cell(open), Qt::Key_Return);
+        QVERIFY(list1()->x() >= 0);
+        QTest::keyClick(list1(), static_cast<Qt::Key>(Qt::Key_0 + taken));
+        QCOMPARE(refusals, 1);
+        QTRY_COMPARE(window->focusWidget(), cell(open));
+        const int digit = allowedDigit(open);
+        QTest::keyClick(cell(open), Qt::Key_Space);
+        QTest::keyClick(list1(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+        QCOMPARE(cell(open)->text(), QString::number(digit));
+        QTest::keyClick(cell(open), Qt::Key_Delete);
+        QVERIFY(cell(open)->text().isEmpty());
+        int given = 0;
+        for (int index : kBoardOrder)
+            given = cell(index)->text().isEmpty() ? given : index;
+        const QString kept = cell(given)->text();
+        QTest::keyClick(cell(given), Qt::Key_Delete); // a given stays
+        QCOMPARE(cell(given)->text(), kept);
+
+        // "p" resumes the first game that starts with it; Ctrl walks to the others.
+        using Keys = QList<QKeyCombination>;
+        for (auto [keys, resumed] :
+             {std::pair{Keys{Qt::Key_P}, "1"},
+              {Keys{Qt::CTRL | Qt::Key_End, Qt::CTRL | Qt::Key_Up, Qt::Key_Return}, "3"},
+              {Keys{Qt::CTRL | Qt::Key_End, Qt::Key_Space}, "4"}}) {
+            QTest::keyClick(control("Command5"), Qt::Key_Return);
+            for (QKeyCombination key : keys)
+                QTest::keyClick(list2(), key.key(), key.keyboardModifiers());
+            QCOMPARE(cell(89)->text(), QString::fromUtf8(resumed));
+        }
+    }
+
     void aVolumeWithoutMediumIsReported() {
         click("Command4");
         control<QComboBox>("Drive1")->setCurrentIndex(2);
