@@ -1,7 +1,7 @@
 // Fuzzes the saved-game reader: whatever the bytes, it either refuses them or yields a board
 // whose cells show only "" or "1".."9", and applying it touches only real cells.
-#include "support/fakes.h"
 #include "savegame/saved_game.h"
+#include "support/fakes.h"
 
 #include <cstdint>
 #include <cstdlib>

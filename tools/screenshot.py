@@ -5,7 +5,6 @@ digits, at the normal size, at 1.5 and twice the scale, and under a dark colour 
 import os
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
 import play_as_a_player as e2e  # noqa: E402
@@ -14,9 +13,7 @@ DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "docs")
 
 
 def shoot(binary, scale, name, colour_scheme=None):
-    work = tempfile.mkdtemp(prefix="tessal-shot-")
-    game = e2e.Game(binary, work, scale, colour_scheme)
-    try:
+    with e2e.playing(binary, "tessal-shot-", scale, colour_scheme) as game:
         board = e2e.board_of(game.save("vue"))
         for box in (0, 2, 4, 6, 8):  # one of the player's digits in each of these boxes
             cell = next(c for c in e2e.BOARD_ORDER if c // 10 == box and board[c][1] == "0")
@@ -26,8 +23,6 @@ def shoot(binary, scale, name, colour_scheme=None):
         game.xdo("mousemove", 0, 0)
         subprocess.run(["import", "-window", game.window, os.path.join(DOCS, name)],
                        env=game.env, check=True, timeout=20)
-    finally:
-        game.close()
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@ keyboard events through xdotool; saved games checked byte for byte.
 
 Usage: play_as_a_player.py PATH_TO_TESSAL
 """
+import contextlib
 import os
 import re
 import shutil
@@ -52,6 +53,20 @@ def units_of(cell):
     row = [c for c in BOARD_ORDER if row_of(c) == row_of(cell)]
     column = [c for c in BOARD_ORDER if column_of(c) == column_of(cell)]
     return box, row, column
+
+
+@contextlib.contextmanager
+def playing(binary, prefix, scale=1, colour_scheme=None):
+    """The game started in a fresh folder of its own, closed and the folder removed after."""
+    work = tempfile.mkdtemp(prefix=prefix)
+    game = None
+    try:
+        game = Game(binary, work, scale, colour_scheme)
+        yield game
+    finally:
+        if game:
+            game.close()
+        shutil.rmtree(work, ignore_errors=True)
 
 
 class Game:
@@ -264,10 +279,7 @@ def allowed(board, cell):
 
 
 def run(binary):
-    work = tempfile.mkdtemp(prefix="tessal-e2e-")
-    game = None
-    try:
-        game = Game(binary, work)
+    with playing(binary, "tessal-e2e-") as game:
         check_fresh_deal(game.save("depart"))
         print("ok - a deal saved at once")
 
@@ -329,7 +341,7 @@ def run(binary):
         crafted = {c: "G0" for c in BOARD_ORDER}
         crafted.update({11: "G5", 21: "J5", 2: "J7", 89: "G9"})
         crafted_bytes = b"".join((crafted[c] + "\r\n").encode() for c in BOARD_ORDER)
-        with open(os.path.join(work, "tessalaaa.txt"), "wb") as f:
+        with open(os.path.join(game.work, "tessalaaa.txt"), "wb") as f:
             f.write(crafted_bytes)
         game.click("Command5")
         game.click_at(*game.point(PLACES["List2"], 0.5, 0.05))
@@ -342,18 +354,11 @@ def run(binary):
         if game.dismiss_messages() != 2:
             raise Failure("two 5s in the row did not show two messages")
         print("ok - two conflicts in one row show two messages")
-    finally:
-        if game:
-            game.close()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 def run_dark(binary):
     """The same window under a dark colour scheme: every text still reads on its colour."""
-    work = tempfile.mkdtemp(prefix="tessal-e2e-dark-")
-    game = None
-    try:
-        game = Game(binary, work, colour_scheme="darker")
+    with playing(binary, "tessal-e2e-dark-", colour_scheme="darker") as game:
         board = check_fresh_deal(game.save("sombre"))
         open_cell = next(c for c in BOARD_ORDER if board[c][1] == "0")
         game.pick(open_cell, allowed(board, open_cell))
@@ -366,10 +371,6 @@ def run_dark(binary):
         if (0x42, 0x42, 0x45) not in given or (255, 255, 255) not in given:
             raise Failure("a given left the scheme's own button colours")
         print("ok - every text reads under a dark colour scheme")
-    finally:
-        if game:
-            game.close()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":
