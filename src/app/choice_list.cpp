@@ -1,6 +1,9 @@
 #include "choice_list.h"
 
+#include "app/focus_mark.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -60,6 +63,20 @@ void ChoiceList::keyPressEvent(QKeyEvent* event) {
                          !event->isAutoRepeat();
     if (currentItem() && (currentRow() != before || confirm))
         choose(currentRow());
+}
+
+void ChoiceList::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit dismissed();
+}
+
+void ChoiceList::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusMark(painter, viewport()->rect(), palette().color(QPalette::Base));
+    }
 }
 
 void ChoiceList::choose(int row) {

@@ -2,7 +2,8 @@
 // the item already selected, a keyboard move, Enter or Space on an item, and a key that an
 // item starts with, however quickly it follows the last. With nothing chosen yet, the first
 // Down chooses the first item and Up the last. Ctrl with the arrows, Home or End walks the
-// list without choosing. Escape reports that the player turned the list down.
+// list without choosing. Escape, or Tab or Shift+Tab away from the list, reports that the
+// player turned it down. While it holds the keyboard, a ring marks it.
 #pragma once
 
 #include <QListWidget>
@@ -20,6 +21,8 @@ class ChoiceList : public QListWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void choose(int row);

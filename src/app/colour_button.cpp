@@ -1,10 +1,9 @@
 #include "colour_button.h"
 
 #include "app/contrast.h"
+#include "app/focus_mark.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace tessal {
 
@@ -51,12 +50,8 @@ void ColourButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusMark(painter, rect().adjusted(2, 2, -2, -2), fill);
 }
 
 QColor ColourButton::textColour() const {

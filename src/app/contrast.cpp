@@ -26,10 +26,12 @@ double contrastRatio(const QColor& one, const QColor& other) {
 }
 
 QColor readableAgainst(const QColor& fixed, const QColor& platform) {
-    if (contrastRatio(fixed, platform) >= kReadable)
-        return platform;
+    return contrastRatio(fixed, platform) >= kReadable ? platform : starkAgainst(fixed);
+}
+
+QColor starkAgainst(const QColor& ground) {
     const QColor black(Qt::black), white(Qt::white);
-    return contrastRatio(fixed, black) >= contrastRatio(fixed, white) ? black : white;
+    return contrastRatio(ground, black) >= contrastRatio(ground, white) ? black : white;
 }
 
 } // namespace tessal

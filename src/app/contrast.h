@@ -13,4 +13,7 @@ double contrastRatio(const QColor& one, const QColor& other);
 // black or white, whichever contrasts more with the fixed colour.
 QColor readableAgainst(const QColor& fixed, const QColor& platform);
 
+// Black or white, whichever contrasts more with the colour: 4.58:1 at the least.
+QColor starkAgainst(const QColor& ground);
+
 } // namespace tessal

@@ -1,24 +1,61 @@
 #include "folder_list.h"
 
 #include "app/file_name_text.h"
+#include "app/focus_mark.h"
 #include "savegame/folders.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <filesystem>
 
 namespace tessal {
 
 namespace {
+
 constexpr int kPathRole = Qt::UserRole;
-constexpr int kIndentPerLevel = 2; // spaces
+constexpr int kDepthRole = Qt::UserRole + 1;
+const QString kIndentPerLevel = QStringLiteral("  "); // as wide as two spaces
+
+// A folder's depth is room drawn before it, no part of its name: typing a name's first
+// letters finds it, and a screen reader reads the name alone.
+class IndentedFolders : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(option.rect.left() + indent(option, index));
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(option, index), 0);
+    }
+
+  private:
+    static int indent(const QStyleOptionViewItem& option, const QModelIndex& index) {
+        return index.data(kDepthRole).toInt() *
+               option.fontMetrics.horizontalAdvance(kIndentPerLevel);
+    }
+};
+
 } // namespace
 
 FolderList::FolderList(const std::string& path, QWidget* parent)
     : QListWidget(parent), path_(path) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentedFolders(this));
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::openItem);
+}
+
+void FolderList::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusMark(painter, viewport()->rect(), palette().color(QPalette::Base));
+    }
 }
 
 void FolderList::showEvent(QShowEvent* event) {
@@ -63,18 +100,17 @@ bool FolderList::fill(const std::string& path, bool evenUnreadable) {
     QListWidgetItem* current = nullptr;
     for (const std::string& folder : foldersDownTo(path)) {
         const std::string name = std::filesystem::path(folder).filename().string();
-        auto* item = new QListWidgetItem(
-            open, QString(depth * kIndentPerLevel, ' ') + shownName(name.empty() ? folder : name),
-            this);
+        auto* item = new QListWidgetItem(open, shownName(name.empty() ? folder : name), this);
         item->setData(kPathRole, keptBytes(folder));
+        item->setData(kDepthRole, depth);
         current = item;
         ++depth;
     }
     for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
-        auto* item = new QListWidgetItem(
-            closed, QString(depth * kIndentPerLevel, ' ') + shownName(name), this);
+        auto* item = new QListWidgetItem(closed, shownName(name), this);
         item->setData(kPathRole,
                       keptBytes((std::filesystem::path(path) / name).lexically_normal().string()));
+        item->setData(kDepthRole, depth);
     }
     setCurrentItem(current);
     return true;

@@ -1,6 +1,7 @@
 // The folder chooser: the current path's folders from the root down, then the current
 // folder's subfolders, indented. A double-click moves to a folder; a single click only
 // highlights it. Every move reports pathChanged. Paths are kept as the file system's bytes.
+// While it holds the keyboard, a ring marks it.
 #pragma once
 
 #include <QListWidget>
@@ -24,6 +25,7 @@ class FolderList : public QListWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     // Lists a folder; false when it cannot be read, unless `evenUnreadable`, which lists

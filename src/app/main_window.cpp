@@ -78,6 +78,9 @@ MainWindow::MainWindow(WindowServices services)
                    services.startFolder.empty() ? startFolder() : services.startFolder);
     buildDigitList();
     setTabOrder();
+    // Once in the tab order, which takes no control without a stop: out of view, the list
+    // has none.
+    digits_ = std::make_unique<ListDigits>(list1_, cells_);
 
     commands_ = std::make_unique<GameCommands>(cells_, values_, *random_);
     play_ = std::make_unique<Play>(cells_, *digits_, *dialogs_, values_);
@@ -153,7 +156,6 @@ void MainWindow::buildDigitList() {
         item->setTextAlignment(Qt::AlignCenter);
         item->setSizeHint(QSize(px(kList1.width) - 2 * list1_->frameWidth(), itemHeight));
     }
-    digits_ = std::make_unique<ListDigits>(list1_, cells_);
 }
 
 void MainWindow::colourDigitList() {
@@ -216,7 +218,8 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAccessibleName(kLabel1Name);
+    // A screen reader hears the folder as the label's name, whole, and what it is for after.
+    label1_->setAccessibleDescription(kLabel1Purpose);
     place(label1_, kLabel1);
     label1_->setFont(boldFont(kSansLarge));
     setColours(label1_, kLabel1Text, nullptr);

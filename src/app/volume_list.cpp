@@ -1,15 +1,21 @@
 #include "volume_list.h"
 
 #include "app/file_name_text.h"
+#include "app/focus_mark.h"
 #include "savegame/folders.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace tessal {
 
 VolumeList::VolumeList(VolumeSource volumes, std::string startFolder, QWidget* parent)
     : QComboBox(parent), volumes_(volumes ? std::move(volumes) : VolumeSource(systemVolumes)),
-      startFolder_(std::move(startFolder)) {}
+      startFolder_(std::move(startFolder)) {
+    view()->setTextElideMode(Qt::ElideMiddle);
+}
 
 std::string VolumeList::currentVolume() const {
     return bytesKept(currentData());
@@ -26,6 +32,22 @@ void VolumeList::showEvent(QShowEvent* event) {
         addItem(shownName(volume), keptBytes(volume));
     setCurrentIndex(findData(keptBytes(volumeOf(chosen, volumes))));
     QComboBox::showEvent(event);
+}
+
+void VolumeList::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    // The room the style draws the text in: its field, less a pixel on either side.
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText =
+        fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, field.width() - 2);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    if (hasFocus())
+        drawFocusMark(painter, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::Button));
 }
 
 } // namespace tessal

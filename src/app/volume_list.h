@@ -1,6 +1,8 @@
 // The volume chooser: a drop-down of the machine's volumes, set at first to the one that
 // holds the start folder. It reads the volumes anew each time the panel opens, so that a
-// stick plugged in meanwhile is offered, and keeps the player's choice.
+// stick plugged in meanwhile is offered, and keeps the player's choice. A volume's name too
+// long for the chooser loses its middle, so volumes mounted side by side stay apart; while
+// the chooser holds the keyboard, a ring marks it.
 #pragma once
 
 #include <QComboBox>
@@ -23,6 +25,7 @@ class VolumeList : public QComboBox {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     VolumeSource volumes_;

@@ -16,8 +16,9 @@ using namespace layout;
 namespace {
 
 // The label's lines hold a path of a usual depth. A longer one loses its start, at a folder
-// where it can, never its end, so the folder a save goes to stays readable; a screen reader
-// still hears it whole.
+// where it can, never its end: the last name stays whole with as much as fits of the end of
+// the name before it, so the folder shows even behind the saved games' pattern; a last name
+// too long alone keeps its own end. A screen reader still hears the path whole.
 QString fittedToLabel(const QLabel* label, const QString& path) {
     const QFontMetrics metrics(label->font());
     const QRect room = label->contentsRect();
@@ -26,21 +27,30 @@ QString fittedToLabel(const QLabel* label, const QString& path) {
         return room.contains(
             metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text));
     };
+    // The shortest tail that fits among the cuts from `cut` to `kept`; -1 when none does.
+    const auto shortestFrom = [&](qsizetype cut, qsizetype kept) -> qsizetype {
+        if (!fits(tail(kept)))
+            return -1;
+        while (cut < kept) {
+            const qsizetype middle = (cut + kept) / 2;
+            if (fits(tail(middle)))
+                kept = middle;
+            else
+                cut = middle + 1;
+        }
+        return kept;
+    };
     if (fits(path))
         return path;
-    for (qsizetype slash = path.indexOf(u'/', 1); slash > 0; slash = path.indexOf(u'/', slash + 1))
+    const qsizetype last = path.lastIndexOf(u'/');
+    const qsizetype before = last > 0 ? path.lastIndexOf(u'/', last - 1) : -1;
+    for (qsizetype slash = path.indexOf(u'/', 1); slash > 0 && slash < before;
+         slash = path.indexOf(u'/', slash + 1))
         if (fits(tail(slash)))
             return tail(slash);
-    // The last folder alone is too long: as many of its last characters as fit.
-    qsizetype cut = path.lastIndexOf(u'/') + 1, kept = path.size();
-    while (cut < kept) {
-        const qsizetype middle = (cut + kept) / 2;
-        if (fits(tail(middle)))
-            kept = middle;
-        else
-            cut = middle + 1;
-    }
-    return tail(kept);
+    if (const qsizetype cut = before >= 0 ? shortestFrom(before, last) : -1; cut >= 0)
+        return tail(cut);
+    return tail(shortestFrom(last + 1, path.size()));
 }
 
 } // namespace
@@ -71,6 +81,9 @@ void ButtonCells::setVisible(int cell, bool visible) {
     buttons[cell]->setVisible(visible);
 }
 
+ListDigits::ListDigits(ChoiceList* list, const ButtonCells& cells) : list_(list), cells_(cells) {
+    offerTabStop();
+}
 int ListDigits::selectedIndex() const {
     return list_->currentRow();
 }
@@ -82,9 +95,14 @@ int ListDigits::leftTwips() const {
 }
 void ListDigits::moveTo(int leftTwips, int topTwips) {
     list_->move(px(leftTwips), px(topTwips));
+    offerTabStop();
 }
 void ListDigits::setLeftTwips(int leftTwips) {
     list_->move(px(leftTwips), list_->y());
+    offerTabStop();
+}
+void ListDigits::offerTabStop() {
+    list_->setFocusPolicy(leftTwips() >= 0 ? Qt::StrongFocus : Qt::NoFocus);
 }
 void ListDigits::bringToFront() {
     list_->raise();
@@ -131,7 +149,7 @@ void WindowPanel::setLabelText(const std::string& text) {
     labelBytes_ = text;
     const QString shown = shownName(text);
     label->setText(fittedToLabel(label, shown));
-    label->setAccessibleDescription(shown);
+    label->setAccessibleName(shown);
 }
 std::string WindowPanel::folderPath() const {
     return folders->path();

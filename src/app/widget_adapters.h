@@ -36,7 +36,7 @@ class ButtonCells final : public Cells {
 // The digit picker as it lives in List1.
 class ListDigits final : public DigitList {
   public:
-    ListDigits(ChoiceList* list, const ButtonCells& cells) : list_(list), cells_(cells) {}
+    ListDigits(ChoiceList* list, const ButtonCells& cells);
     int selectedIndex() const override;
     int heightTwips() const override;
     int leftTwips() const override;
@@ -47,6 +47,9 @@ class ListDigits final : public DigitList {
     void giveKeyboardBack() override;
 
   private:
+    // Out of view, the list is no stop for Tab: the keyboard would go where nobody sees it.
+    void offerTabStop();
+
     ChoiceList* list_;
     const ButtonCells& cells_;
     int openedBeside_ = 0; // no cell yet: the keyboard goes back to the window

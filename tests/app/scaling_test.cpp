@@ -3,7 +3,9 @@
 #include "app/main_window.h"
 
 #include "app/cell_button.h"
+#include "app/contrast.h"
 #include "support/fakes.h"
+#include "support/palettes.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -135,6 +137,61 @@ class ScalingTest : public QObject {
         };
         QVERIFY(distance(QStringLiteral(":/eraser@2x.png")) <
                 distance(QStringLiteral(":/eraser.png")));
+    }
+
+    void whereTheKeyboardIsShows_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default palette") << false;
+        QTest::newRow("dark colour scheme") << true;
+    }
+    // Every square, button and list that takes the keyboard shows it with a mark, pixels
+    // that stand out at 3:1 at least from what they showed before, enough of them to go
+    // once round the control; once the keyboard leaves, the control looks as it did.
+    void whereTheKeyboardIsShows() {
+        QFETCH(bool, dark);
+        const testing::ApplicationPalette scheme(dark ? testing::darkerPalette()
+                                                      : QApplication::palette());
+        WindowServices services;
+        services.dialogs = &dialogs;
+        services.startFolder = QDir::tempPath().toStdString();
+        MainWindow own(std::move(services));
+        own.show();
+        QVERIFY(QTest::qWaitForWindowActive(&own));
+        const auto cellOf = [&own](int index) {
+            return own.findChild<CellButton*>(QStringLiteral("Command1_%1").arg(index));
+        };
+        const int open = *std::find_if(kBoardOrder.begin(), kBoardOrder.end(),
+                                       [&](int index) { return cellOf(index)->text().isEmpty(); });
+        QTest::mouseClick(cellOf(open), Qt::LeftButton); // the digit list opens, a Tab stop
+        for (const char* panel : {"Command4", "Command5"})
+            QTest::mouseClick(own.findChild<QWidget*>(QString::fromUtf8(panel)), Qt::LeftButton);
+
+        int stops = 0;
+        for (QWidget* stop = own.nextInFocusChain(); stop != &own;
+             stop = stop->nextInFocusChain()) {
+            if (!(stop->focusPolicy() & Qt::TabFocus) || !stop->isVisible() ||
+                !own.rect().contains(stop->geometry()))
+                continue;
+            ++stops;
+            own.setFocus();
+            const QImage before = stop->grab().toImage();
+            stop->setFocus(Qt::TabFocusReason);
+            const QImage marked = stop->grab().toImage();
+            own.setFocus();
+            QCOMPARE(stop->grab().toImage(), before);
+            int standingOut = 0;
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x)
+                    standingOut +=
+                        contrastRatio(before.pixelColor(x, y), marked.pixelColor(x, y)) >= 3;
+            const int roundTheControl = 2 * (before.width() + before.height());
+            QVERIFY2(standingOut >= roundTheControl,
+                     qPrintable(QStringLiteral("%1: %2 pixels of %3")
+                                    .arg(stop->objectName())
+                                    .arg(standingOut)
+                                    .arg(roundTheControl)));
+        }
+        QCOMPARE(stops, 81 + 5 + 4); // the squares, Command2 to Command6, three lists, the volumes
     }
 };
 

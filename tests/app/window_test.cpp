@@ -5,7 +5,9 @@
 #include "app/cell_button.h"
 #include "app/contrast.h"
 #include "support/fakes.h"
+#include "support/palettes.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -101,6 +103,15 @@ class WindowTest : public QObject {
         window = std::make_unique<MainWindow>(std::move(services));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // The keyboard goes to the window. On Wayland only the compositor activates a window,
+    // through a seat's keyboard focus, and a headless weston has no seat: Qt is told the
+    // window is active, as that focus would tell it.
+    void activate() {
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            QApplication::setActiveWindow(window.get());
+        else
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     // A file or folder whose name is bytes that need not be UTF-8.
     std::string bytePath(const char* name) const {
@@ -369,13 +380,7 @@ class WindowTest : public QObject {
     }
 
     void theKeyboardAlonePlaysACell() {
-        // On Wayland only the compositor activates a window, through a seat's keyboard focus,
-        // and a headless weston has no seat: Qt is told the window is active, as that focus
-        // would tell it.
-        if (QGuiApplication::platformName() == QLatin1String("wayland"))
-            QApplication::setActiveWindow(window.get());
-        else
-            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        activate();
         QVERIFY(window->isActiveWindow());
         const int open = firstOpenCell();
         const int digit = allowedDigit(open);
@@ -419,10 +424,7 @@ class WindowTest : public QObject {
                 file << (n < 80 ? "J0\r\n" : qPrintable(QStringLiteral("J%1\r\n").arg(game)));
         }
         open(folder->path().toStdString(), true);
-        if (QGuiApplication::platformName() == QLatin1String("wayland")) // as above: no seat
-            QApplication::setActiveWindow(window.get());
-        else
-            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        activate();
 
         cell(cellAt(2, 2))->setFocus();
         for (auto [key, row, column] : {std::tuple{Qt::Key_Right, 2, 3},
@@ -596,28 +598,40 @@ class WindowTest : public QObject {
         QVERIFY(std::ifstream(bytePath("caf\xe9/tessalici.txt")).good());
     }
 
-    // A path too long for the label keeps its end, the folder a save goes to, and fits; the
-    // save still goes there, and a screen reader hears the path whole.
+    // A path too long for the label keeps its end, the folder a save goes to, and fits, even
+    // behind the saved games' pattern; the save still goes there, and a screen reader hears
+    // the path whole as the label's name.
     void aLongFolderShowsItsEndInTheLabel() {
-        QString deep = folder->path();
+        QString named = folder->path(), numbered = folder->path();
         for (const char* name : {"Documents personnels", "Jeux de réflexion",
                                  "Parties enregistrées", "Tessal", "2026"})
-            deep += QStringLiteral("/") + QString::fromUtf8(name);
-        for (const QString& last :
-             {QStringLiteral("décembre"), QStringLiteral("x").repeated(120)}) {
+            named += QStringLiteral("/") + QString::fromUtf8(name);
+        for (int level = 1; level <= 16; ++level)
+            numbered += QStringLiteral("/niveau%1").arg(level);
+        const auto showsEnd = [this](const QString& whole, const QString& end) {
+            const QString shown = label1()->text();
+            const QRect room = label1()->contentsRect();
+            return shown.startsWith(u'\u2026') && whole.endsWith(shown.mid(1)) &&
+                   shown.endsWith(end) && label1()->accessibleName() == whole &&
+                   room.contains(
+                       label1()->fontMetrics().boundingRect(room, Qt::TextWordWrap, shown));
+        };
+        for (const auto& [deep, last] : {std::pair{named, QStringLiteral("décembre")},
+                                         {named, QStringLiteral("x").repeated(120)},
+                                         {numbered, QStringLiteral("x").repeated(200)}}) {
             const QString path = deep + QStringLiteral("/") + last;
             QVERIFY(QDir().mkpath(path));
             open(path.toStdString());
             click("Command4");
-            const QString shown = label1()->text();
-            QVERIFY2(shown.startsWith(u'\u2026') && path.endsWith(shown.mid(1)), qPrintable(shown));
-            QVERIFY(shown.endsWith(last.right(8)));
-            const QRect room = label1()->contentsRect();
-            QVERIFY(
-                room.contains(label1()->fontMetrics().boundingRect(room, Qt::TextWordWrap, shown)));
-            QCOMPARE(label1()->accessibleDescription(), path);
+            QVERIFY2(showsEnd(path, last.right(8)), qPrintable(label1()->text()));
+            QCOMPARE(label1()->accessibleDescription(),
+                     QStringLiteral("Répertoire d'enregistrement"));
             saveAs("long");
             QVERIFY(QFile::exists(path + QStringLiteral("/tessallong.txt")));
+            click("Command5");
+            const QString pattern = QStringLiteral("/tessal*.txt");
+            QVERIFY2(showsEnd(path + pattern, last.right(8) + pattern),
+                     qPrintable(label1()->text()));
         }
     }
 
@@ -631,6 +645,55 @@ class WindowTest : public QObject {
         click("Command4");
         QCOMPARE(drive1->count(), 4);
         QCOMPARE(drive1->currentText(), folder->path());
+    }
+
+    // Two volumes mounted side by side deep in a folder show apart in the closed chooser.
+    void volumesSideBySideShowTheirEnds() {
+        QString deep = folder->path();
+        for (int level = 1; level <= 4; ++level)
+            deep += QStringLiteral("/supports-amovibles-%1").arg(level);
+        volumes = {"/"};
+        for (const char* name : {"/KINGSTON-A", "/KINGSTON-B"}) {
+            QVERIFY(QDir().mkpath(deep + QString::fromUtf8(name)));
+            volumes.push_back((deep + QString::fromUtf8(name)).toStdString());
+        }
+        click("Command4");
+        auto* drive1 = control<QComboBox>("Drive1");
+        drive1->setCurrentIndex(1);
+        const QImage first = drive1->grab().toImage();
+        drive1->setCurrentIndex(2);
+        QVERIFY(drive1->grab().toImage() != first);
+    }
+
+    // A folder's depth is drawn, not typed into its name: its first letters find it, a
+    // screen reader hears the name alone, and each level down starts further right.
+    void foldersAreIndentedOutsideTheirNames() {
+        activate();
+        click("Command4");
+        dir1()->setFocus();
+        QTest::keyClicks(dir1(), QStringLiteral("so"));
+        QCOMPARE(dir1()->currentItem()->text(), QStringLiteral("sous"));
+        const QStringList names = QStringList{QStringLiteral("/")} +
+                                  folder->path().split(u'/', Qt::SkipEmptyParts) +
+                                  QStringList{QStringLiteral("sous")};
+        QCOMPARE(dir1()->count(), names.size());
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dir1());
+        window->setFocus(); // the list unmarked
+        const QImage shot = dir1()->viewport()->grab().toImage();
+        const QColor ground = dir1()->palette().color(QPalette::Base);
+        int previousStart = -1;
+        for (int row = 0; row < names.size(); ++row) {
+            QCOMPARE(dir1()->item(row)->text(), names[row]);
+            QCOMPARE(list->child(row)->text(QAccessible::Name), names[row]);
+            const QRect item = dir1()->visualItemRect(dir1()->item(row));
+            int start = item.right();
+            for (int y = item.top(); y <= item.bottom(); ++y)
+                for (int x = item.left(); x < start; ++x)
+                    if (shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio()) != ground)
+                        start = x;
+            QVERIFY2(start > previousStart, qPrintable(names[row]));
+            previousStart = start;
+        }
     }
 
     void anUnreadableStartFolderStillShowsItsParents() {
@@ -647,20 +710,9 @@ class WindowTest : public QObject {
     }
     void textsReadOnTheirFixedColours() {
         QFETCH(bool, dark);
-        const QPalette before = QApplication::palette();
-        QPalette palette = before;
-        if (dark) { // the roles of qt6ct's "darker" scheme
-            for (auto [role, colour] : {std::pair{QPalette::WindowText, "#ffffff"},
-                                        {QPalette::Button, "#424245"},
-                                        {QPalette::Light, "#979797"},
-                                        {QPalette::Shadow, "#e7e4e0"},
-                                        {QPalette::Text, "#ffffff"},
-                                        {QPalette::ButtonText, "#ffffff"},
-                                        {QPalette::Base, "#3d3d3d"},
-                                        {QPalette::Window, "#222020"}})
-                palette.setColor(role, QColor(colour));
-            QApplication::setPalette(palette);
-        }
+        const testing::ApplicationPalette scheme(dark ? testing::darkerPalette()
+                                                      : QApplication::palette());
+        const QPalette palette = QApplication::palette();
         open(folder->path().toStdString());
         const int open = firstOpenCell();
         pick(open, allowedDigit(open));
@@ -682,16 +734,26 @@ class WindowTest : public QObject {
         QVERIFY(shows(cell(given), palette.color(QPalette::Button)));
         QVERIFY(shows(cell(given), palette.color(QPalette::ButtonText)));
         QCOMPARE(shows(cell(open), palette.color(QPalette::ButtonText)), !dark);
-        window.reset();
-        QApplication::setPalette(before);
     }
 
+    // The digit list is a Tab stop, second after cell 1, only while it stands open; Tab or
+    // Shift+Tab out of it puts it away, as a click on the bare window does.
     void tabOrderRunsThroughTheCellsWithTheListSecond() {
-        QCOMPARE(nextTabStop(cell(1)), list1());
-        QCOMPARE(nextTabStop(list1()), cell(2));
+        activate();
+        QCOMPARE(nextTabStop(cell(1)), cell(2));
         QCOMPARE(nextTabStop(cell(9)), cell(11));
         QCOMPARE(nextTabStop(cell(89)), control("Command2"));
         QCOMPARE(nextTabStop(control("Command5")), control("List2"));
+        for (auto [key, modifiers, to] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, 2},
+                                          {Qt::Key_Backtab, Qt::ShiftModifier, 1}}) {
+            QTest::mouseClick(cell(firstOpenCell()), Qt::LeftButton);
+            QCOMPARE(window->focusWidget(), list1());
+            QCOMPARE(nextTabStop(cell(1)), list1());
+            QCOMPARE(nextTabStop(list1()), cell(2));
+            QTest::keyClick(list1(), key, modifiers);
+            QCOMPARE(window->focusWidget(), cell(to));
+            QCOMPARE(list1()->x(), layout::px(kPutAwayLeftTwips));
+        }
     }
 };
 

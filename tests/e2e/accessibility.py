@@ -253,8 +253,8 @@ def check_panel(reader, game, checks):
                   differ("the saved-games list", saved_games, ["Parties enregistrées"]) +
                   differ("the folder list", folders, ["Répertoire"]) +
                   differ("the volume list", volumes, ["Volume"]))
-    checks.expect("the label: its purpose, then its text",
-                  differ("the label", labels, [("Répertoire d'enregistrement", shown)]))
+    checks.expect("the label: the folder it shows, whole, then its purpose",
+                  differ("the label", labels, [(shown, "Répertoire d'enregistrement")]))
 
 
 def run(binary):

@@ -1,0 +1,23 @@
+#include "focus_mark.h"
+
+#include "app/contrast.h"
+
+#include <QPainter>
+#include <QRect>
+
+namespace tessal {
+
+namespace {
+constexpr int kRingWidth = 2; // pixels, scaled with the screen
+} // namespace
+
+void drawFocusMark(QPainter& painter, const QRect& area, const QColor& ground) {
+    const QColor mark = starkAgainst(ground);
+    const int w = kRingWidth;
+    painter.fillRect(QRect(area.left(), area.top(), area.width(), w), mark);
+    painter.fillRect(QRect(area.left(), area.bottom() - w + 1, area.width(), w), mark);
+    painter.fillRect(QRect(area.left(), area.top(), w, area.height()), mark);
+    painter.fillRect(QRect(area.right() - w + 1, area.top(), w, area.height()), mark);
+}
+
+} // namespace tessal
