@@ -1,9 +1,12 @@
 #!/bin/sh
-# Builds the release .deb with the binary in /usr/games, as Debian lays out a game, checks it
-# with lintian (any error or warning fails), validates its menu entry and metainfo, checks
-# that the changelog, the metainfo, the manual page and the package agree on the version and
-# date, installs it with apt, starts the installed game from its menu entry's command under
-# Xvfb, and checks that dpkg -r takes away every file the package installed. Run as root.
+# Builds the .deb as a plain `cmake -S . -B b && cmake --build b && cpack` makes it, as the
+# README's release build makes it, and with the binary in bin instead of games; checks each
+# with lintian (any error, warning or information fails) and checks that its binary is
+# hardened as Debian builds packages. Then validates the menu entry and metainfo, checks that
+# the changelog, the metainfo, the manual page and the package agree on the version and date,
+# installs the release package with apt, starts the installed game from its menu entry's
+# command under Xvfb, and checks that dpkg -r takes away every file the package installed.
+# Run as root.
 set -eu
 cd "$(dirname "$0")/.."
 app_id=org.tessal.Tessal
@@ -12,14 +15,47 @@ fail() {
     exit 1
 }
 
+# Lintian-clean, in the section its binary's folder calls for, and hardened: read-only
+# relocations bound at start, a stack protector, fortified calls, no compiler comment.
+check_deb() { # build folder, what the package is
+    deb=$(ls "$PWD/$1"/tessal_*.deb)
+    lintian --fail-on error,warning,info --display-info "$deb" ||
+        fail "lintian finds fault with the package $2"
+    unpacked=$(mktemp -d)
+    dpkg-deb -x "$deb" "$unpacked"
+    for binary in "$unpacked/usr/games/tessal" "$unpacked/usr/bin/tessal"; do
+        [ ! -f "$binary" ] || break
+    done
+    case "$binary:$(dpkg-deb -f "$deb" Section)" in
+    */usr/games/tessal:games | */usr/bin/tessal:misc) ;;
+    *) fail "the package $2 puts ${binary#"$unpacked"} in section $(dpkg-deb -f "$deb" Section)" ;;
+    esac
+    readelf -lW "$binary" | grep -q GNU_RELRO || fail "the package $2: no read-only relocations"
+    readelf -dW "$binary" | grep -q 'FLAGS.*BIND_NOW' || fail "the package $2: not bound at start"
+    readelf -sW --dyn-syms "$binary" | grep -q __stack_chk_fail ||
+        fail "the package $2: no stack protector"
+    ! readelf -SW "$binary" | grep -q '[.]comment' || fail "the package $2 keeps a .comment"
+    grep -rqs -- -D_FORTIFY_SOURCE=2 "$1/build.ninja" "$1/CMakeFiles/tessal.dir" ||
+        fail "the package $2 is built without fortified calls"
+    rm -rf "$unpacked"
+    echo "ok - the package $2 is lintian-clean and hardened"
+}
+
+# The plain build, less the tests the package leaves out.
+cmake -S . -B build-plain -DBUILD_TESTING=OFF
+cmake --build build-plain
+(cd build-plain && rm -f tessal_*.deb && cpack)
+check_deb build-plain "of a plain build"
+
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DTESSAL_INSTALL_GAMEDIR=games
+    -DTESSAL_INSTALL_GAMEDIR=bin
 cmake --build build-release
 (cd build-release && rm -f tessal_*.deb && cpack)
+check_deb build-release "with its binary in bin"
+cmake -S . -B build-release -DTESSAL_INSTALL_GAMEDIR=games
+(cd build-release && rm -f tessal_*.deb && cpack)
+check_deb build-release "of the release build"
 deb=$(ls "$PWD"/build-release/tessal_*.deb)
-
-lintian --fail-on error,warning --display-info "$deb" || fail "lintian finds fault with $deb"
-echo "ok - lintian prints no error and no warning"
 
 desktop-file-validate data/$app_id.desktop
 metainfo=build-release/$app_id.metainfo.xml
