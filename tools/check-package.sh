@@ -80,6 +80,14 @@ grep -q "^\.TH TESSAL 6 $news_date \"Tessal $version\"" docs/tessal.6 ||
     fail "NEWS.md's latest entry is not signed by the package's maintainer"
 echo "ok - the package, NEWS.md, the metainfo and the manual page agree on $version of $news_date"
 
+warnings=$(man --warnings -l docs/tessal.6 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page does not format cleanly: $warnings"
+manual=$(MANWIDTH=200 man -l docs/tessal.6 2>/dev/null)
+for key in Tab Shift+Tab Space Enter Escape Delete Backspace "arrow keys" Ctrl Home End; do
+    printf '%s\n' "$manual" | grep -q -- "$key" || fail "the manual page says nothing of $key"
+done
+echo "ok - the manual page formats cleanly and tells every key of keyboard play"
+
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall \
     -o DPkg::Lock::Timeout=300 "$deb"
 APP_ID=$app_id python3 - <<'PY'
