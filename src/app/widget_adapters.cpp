@@ -27,7 +27,8 @@ QString fittedToLabel(const QLabel* label, const QString& path) {
         return room.contains(
             metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text));
     };
-    // The shortest tail that fits among the cuts from `cut` to `kept`; -1 when none does.
+    // The earliest cut from `cut` to `kept` whose tail fits, so that the most shows; -1 when
+    // not even the tail from `kept` fits.
     const auto shortestFrom = [&](qsizetype cut, qsizetype kept) -> qsizetype {
         if (!fits(tail(kept)))
             return -1;
