@@ -16,7 +16,8 @@ const QString kCancelText = QStringLiteral("Annuler");
 void QtDialogs::message(const std::string& text, MessageIcon icon,
                         const std::optional<std::string>& title) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning,
-                    title ? QString::fromStdString(*title) : layout::kApplicationTitle,
+                    title ? QString::fromStdString(*title)
+                          : layout::qText(layout::kApplicationTitle),
                     QString::fromStdString(text), QMessageBox::Ok, parent_);
     // The texts quote names the player typed and folders found on disk: never markup.
     box.setTextFormat(Qt::PlainText);

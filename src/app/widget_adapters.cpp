@@ -61,11 +61,8 @@ void ButtonCells::setColour(int cell, Colour colour) {
 }
 void ButtonCells::describe(int cell) {
     CellButton* button = buttons[cell];
-    const QString& whose = button->text().isEmpty()               ? kCellEmpty
-                           : button->background() == kGivenColour ? kCellGiven
-                                                                  : kCellEntry;
-    button->setAccessibleDescription(
-        kCellPlace.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1).arg(whose));
+    button->setAccessibleDescription(QString::fromStdString(
+        cellDescription(cell, button->text().toStdString(), button->background())));
 }
 void ButtonCells::setVisible(int cell, bool visible) {
     buttons[cell]->setVisible(visible);
@@ -75,7 +72,7 @@ int ListDigits::selectedIndex() const {
     return list_->currentRow();
 }
 int ListDigits::heightTwips() const {
-    return kList1.height;
+    return kList1.place.height;
 }
 int ListDigits::leftTwips() const {
     return list_->x() * kTwipsPerPixel;

@@ -226,8 +226,9 @@ class WindowTest : public QObject {
     void theListOpensBesideAnEmptyCellInFrontOfTheCells() {
         const int open = firstOpenCell();
         QTest::mouseClick(cell(open), Qt::LeftButton);
-        QCOMPARE(list1()->pos(), QPoint(layout::px(kCellSizeTwips + cellLeftTwips(open)),
-                                        layout::px(cellTopTwips(open) - layout::kList1.height)));
+        QCOMPARE(list1()->pos(),
+                 QPoint(layout::px(kCellSizeTwips + cellLeftTwips(open)),
+                        layout::px(cellTopTwips(open) - layout::kList1.place.height)));
         QCOMPARE(window->children().last(), list1()); // raised above the cells
     }
 
