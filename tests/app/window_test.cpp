@@ -4,6 +4,7 @@
 
 #include "app/cell_button.h"
 #include "app/contrast.h"
+#include "app/eraser_picture.h"
 #include "support/fakes.h"
 
 #include <QComboBox>
@@ -286,14 +287,29 @@ class WindowTest : public QObject {
     void theEraserDropClearsAnEntryOnly() {
         const int open = firstOpenCell();
         pick(open, allowedDigit(open));
-        auto* eraser = control<QLabel>("Image1");
-        QMimeData eraserData;
-        eraserData.setData(QStringLiteral("application/x-tessal-eraser"),
-                           QByteArray::number(eraser->pixmap().cacheKey()));
+        auto* eraser = control<EraserPicture>("Image1");
+        const std::unique_ptr<QMimeData> own(eraser->dragData());
         QMimeData otherData;
         otherData.setText(QStringLiteral("Gomme"));
 
+        // Another window's eraser, or another copy's, whose drag once carried the picture's
+        // cache key that every copy of the game shares, is refused as it enters.
+        MainWindow otherWindow;
+        const std::unique_ptr<QMimeData> othersEraser(
+            otherWindow.findChild<EraserPicture*>(QStringLiteral("Image1"))->dragData());
+        QMimeData sharedKey;
+        sharedKey.setData(QStringLiteral("application/x-tessal-eraser"),
+                          QByteArray::number(eraser->pixmap().cacheKey()));
+        for (const QMimeData* data : {othersEraser.get(), &sharedKey, own.get()}) {
+            QDragEnterEvent enter(cell(open)->rect().center(), Qt::MoveAction, data, Qt::LeftButton,
+                                  {});
+            QApplication::sendEvent(cell(open), &enter);
+            QCOMPARE(enter.isAccepted(), data == own.get());
+        }
+        const QMimeData& eraserData = *own;
+
         window->Command1_DragDrop(open, &otherData);
+        window->Command1_DragDrop(open, othersEraser.get());
         QVERIFY(!cell(open)->text().isEmpty());
         window->Command1_DragDrop(open, &eraserData);
         QVERIFY(cell(open)->text().isEmpty());
