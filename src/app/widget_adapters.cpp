@@ -139,6 +139,9 @@ bool WindowPanel::setFolderPath(const std::string& path) {
 std::string WindowPanel::volumeText() const {
     return volumes->currentVolume();
 }
+void WindowPanel::showVolumeOf(const std::string& folder) {
+    volumes->chooseVolumeOf(folder);
+}
 void WindowPanel::clearSavedGames() {
     savedGames->clear();
 }

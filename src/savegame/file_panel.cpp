@@ -33,9 +33,17 @@ void FilePanel::Command4_Click() {
 
 void FilePanel::Drive1_Change() {
     const std::string volume = view_.volumeText();
+    const std::string label = view_.labelText();
+    const auto listedFolder = listedFolder_;
     setLabel(joinPath(volume, ""));
-    if (!view_.setFolderPath(volume))
+    if (!view_.setFolderPath(volume)) {
+        // The folder list stayed where it was: the volume list and the label go back to it,
+        // so a save goes where the player sees.
+        view_.showVolumeOf(view_.folderPath());
+        view_.setLabelText(label);
+        listedFolder_ = listedFolder;
         dialogs_.message(kVolumeUnavailable, MessageIcon::Critical, kVolumeErrorTitle);
+    }
 }
 
 void FilePanel::followFolderList() {

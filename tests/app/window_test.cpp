@@ -493,13 +493,19 @@ class WindowTest : public QObject {
         }
     }
 
+    // The volume list, the folder list and the label stay on the folder they were on.
     void aVolumeWithoutMediumIsReported() {
         click("Command4");
-        control<QComboBox>("Drive1")->setCurrentIndex(2);
+        auto* drive1 = control<QComboBox>("Drive1");
+        drive1->setCurrentIndex(2);
         QCOMPARE(dialogs.texts(), std::vector<std::string>{"Le périphérique n'est pas disponible"});
-        QCOMPARE(label1()->text(), inFolder(QStringLiteral("sans-support/")));
         QVERIFY(dialogs.messages[0].title == std::optional<std::string>("Erreur"));
-        control<QComboBox>("Drive1")->setCurrentIndex(0);
+        QCOMPARE(drive1->currentIndex(), 1);
+        QCOMPARE(label1()->text(), folder->path());
+        saveAs("ici");
+        QVERIFY(QFile::exists(inFolder(QStringLiteral("tessalici.txt"))));
+        click("Command4");
+        drive1->setCurrentIndex(0);
         QCOMPARE(label1()->text(), QStringLiteral("/"));
     }
 

@@ -46,6 +46,7 @@ class MemoryPanel final : public PanelView {
         return true;
     }
     std::string volumeText() const override { return volume; }
+    void showVolumeOf(const std::string& folder) override { volume = "holding " + folder; }
     void clearSavedGames() override { savedGames.clear(); }
     void addSavedGame(const std::string& gameName) override { savedGames.push_back(gameName); }
     std::string selectedSavedGame() const override {
@@ -269,15 +270,19 @@ TEST_F(FilePanelTest, ASoundStartFollowedByAMegabyteOfJunkLoads) {
     EXPECT_EQ(cells.cells[89].text, "5");
 }
 
-TEST_F(FilePanelTest, AVolumeThatCannotBeReadIsReportedAndNothingUndone) {
+TEST_F(FilePanelTest, AVolumeThatCannotBeReadIsReportedAndTheSaveStaysWhereItWas) {
     panel.Command4_Click();
+    panel.Command5_Click();
     view.volume = (root / "nomedium").string();
     panel.Drive1_Change();
     ASSERT_EQ(dialogs.texts(), std::vector<std::string>{"Le périphérique n'est pas disponible"});
     EXPECT_EQ(dialogs.messages[0].title, std::optional<std::string>("Erreur"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(view.label, (root / "nomedium").string() + "/");
     EXPECT_EQ(view.folder, root.string());
+    EXPECT_EQ(view.volume, "holding " + root.string());
+    EXPECT_EQ(view.label, (root / "tessal*.txt").string());
+    save("ici");
+    EXPECT_TRUE(fs::exists(root / "tessalici.txt"));
 }
 
 TEST_F(FilePanelTest, AnotherVolumeMovesTheFolderList) {
