@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -292,8 +293,8 @@ class WindowTest : public QObject {
         QMimeData otherData;
         otherData.setText(QStringLiteral("Gomme"));
 
-        // Another window's eraser, or another copy's, whose drag once carried the picture's
-        // cache key that every copy of the game shares, is refused as it enters.
+        // Refused as they enter: another window's eraser, and the picture's cache key, the same
+        // in every copy of the game, which its drag once carried.
         MainWindow otherWindow;
         const std::unique_ptr<QMimeData> othersEraser(
             otherWindow.findChild<EraserPicture*>(QStringLiteral("Image1"))->dragData());
@@ -306,12 +307,10 @@ class WindowTest : public QObject {
             QApplication::sendEvent(cell(open), &enter);
             QCOMPARE(enter.isAccepted(), data == own.get());
         }
-        const QMimeData& eraserData = *own;
 
         window->Command1_DragDrop(open, &otherData);
-        window->Command1_DragDrop(open, othersEraser.get());
         QVERIFY(!cell(open)->text().isEmpty());
-        window->Command1_DragDrop(open, &eraserData);
+        window->Command1_DragDrop(open, own.get());
         QVERIFY(cell(open)->text().isEmpty());
         QCOMPARE(cell(open)->background(), kEntryColour);
 
@@ -320,7 +319,7 @@ class WindowTest : public QObject {
             if (!cell(index)->text().isEmpty())
                 given = index;
         const QString digit = cell(given)->text();
-        window->Command1_DragDrop(given, &eraserData);
+        window->Command1_DragDrop(given, own.get());
         QCOMPARE(cell(given)->text(), digit);
 
         QTest::mouseClick(cell(open), Qt::LeftButton); // the picker opens on it again
@@ -507,6 +506,35 @@ class WindowTest : public QObject {
         click("Command4");
         drive1->setCurrentIndex(0);
         QCOMPARE(label1()->text(), QStringLiteral("/"));
+    }
+
+    // A long name with no space to break at wraps inside the box, and the box inside the screen.
+    void aBoxWithALongNameFitsTheScreen() {
+        open(folder->path().toStdString(), true);
+        const QString name = QStringLiteral("x").repeated(300) + QStringLiteral("/");
+        QString shown;
+        bool fits = false;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                input->setTextValue(name);
+                input->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                const QRect room = text->contentsRect();
+                fits = box->screen()->availableGeometry().contains(box->frameGeometry()) &&
+                       room.contains(
+                           text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text()));
+                shown = box->text();
+                box->accept();
+            }
+        });
+        click("Command4");
+        click("Command6");
+        QVERIFY(fits);
+        QCOMPARE(shown.remove(QChar::LineSeparator),
+                 QStringLiteral("Le nom « \u2068%1\u2069 » ne peut pas servir : il ne doit "
+                                "contenir ni « / » ni « \\ ».")
+                     .arg(name));
     }
 
     void resumingAndSavingUnderAnotherNameKeepsTheBytes() {
