@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tessal;
     const std::string name(reinterpret_cast<const char*>(data), size);
-    if (!isAcceptableGameName(name))
+    if (gameNameFault(name))
         return 0;
     const std::string folder = "/home/joueur/parties";
     const std::filesystem::path path = savedGamePath(folder, name);

@@ -26,6 +26,7 @@ def shoot(binary, scale, name, colour_scheme=None):
 
 
 if __name__ == "__main__":
+    e2e.use_layout(os.path.join(os.path.dirname(sys.argv[1]), "tests", "layout.json"))
     shoot(sys.argv[1], 1, "screenshot.png")
     shoot(sys.argv[1], 1.5, "screenshot-1.5x.png")
     shoot(sys.argv[1], 2, "screenshot-2x.png")

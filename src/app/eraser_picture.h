@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMimeData>
+#include <QUuid>
 
 namespace tessal {
 
@@ -12,15 +13,16 @@ class EraserPicture : public QLabel {
   public:
     explicit EraserPicture(QWidget* parent) : QLabel(parent) {}
 
-    // What the eraser's drag carries: its own format, holding its picture's key.
+    // What the eraser's drag carries: its own format, holding this eraser's key.
     QMimeData* dragData() const {
         auto* data = new QMimeData;
-        data->setData(kFormat, key());
+        data->setData(kFormat, key_);
         return data;
     }
-    // True only for the eraser's own drag; a drop from another program is none of it.
+    // True only for this eraser's own drag; one from another program, another copy of the
+    // game or another window is none of it.
     bool carries(const QMimeData* data) const {
-        return data && data->hasFormat(kFormat) && data->data(kFormat) == key();
+        return data && data->hasFormat(kFormat) && data->data(kFormat) == key_;
     }
 
   signals:
@@ -30,7 +32,8 @@ class EraserPicture : public QLabel {
     void mousePressEvent(QMouseEvent*) override { emit pressed(); }
 
   private:
-    QByteArray key() const { return QByteArray::number(pixmap().cacheKey()); }
+    // Drawn at random for each eraser, so no other process or window can know it.
+    const QByteArray key_ = QUuid::createUuid().toByteArray();
     inline static const QString kFormat = QStringLiteral("application/x-tessal-eraser");
 };
 

@@ -15,11 +15,7 @@
 namespace tessal {
 
 inline QString shownName(const std::string& bytes) {
-    QString name = QFile::decodeName(QByteArray::fromStdString(bytes));
-    for (QChar& c : name)
-        if (disturbsText(c.unicode()))
-            c = QChar::ReplacementCharacter;
-    return name;
+    return QFile::decodeName(QByteArray::fromStdString(shownAsListed(bytes)));
 }
 inline QVariant keptBytes(const std::string& bytes) {
     return QByteArray::fromStdString(bytes);

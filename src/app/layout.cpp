@@ -13,19 +13,18 @@ QFont boldFont(const FontFace& face) {
     return font;
 }
 
-QPixmap Picture::pixmap(qreal devicePixelRatio) const {
+QPixmap pixmap(const Picture& picture, qreal devicePixelRatio) {
+    const QString resources = QStringLiteral(":/");
     if (devicePixelRatio <= 1)
-        return QPixmap(file);
+        return QPixmap(resources + qText(picture.file));
     // Qt's own lookup serves a fractional scale from the plain file, blown up and blurred; the
     // "@2x" file brought down to the screen's pixels stays sharp at every scale above one.
-    QString sharpFile = file;
-    sharpFile.insert(sharpFile.lastIndexOf(u'.'), QStringLiteral("@2x"));
-    QPixmap pixmap(sharpFile);
-    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
-    if (!pixmap.isNull() && pixmap.size() != pixels)
-        pixmap = pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
+    QPixmap sharp(resources + QString::fromStdString(sharpFile(picture)));
+    const QSize size = (QSizeF(pixelSize(picture)) * devicePixelRatio).toSize();
+    if (!sharp.isNull() && sharp.size() != size)
+        sharp = sharp.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    sharp.setDevicePixelRatio(devicePixelRatio);
+    return sharp;
 }
 
 } // namespace tessal::layout

@@ -27,20 +27,28 @@ using namespace layout;
 
 namespace {
 
-void place(QWidget* widget, const Place& where) {
-    widget->setGeometry(where.pixels());
+// A widget takes its control's name, place, font, tool-tip and what screen readers hear.
+void dress(QWidget* widget, const Control& control) {
+    widget->setObjectName(qText(control.name));
+    widget->setGeometry(pixels(control.place));
+    if (control.font)
+        widget->setFont(boldFont(*control.font));
+    if (control.toolTip)
+        widget->setToolTip(qText(control.toolTip));
+    if (control.accessibleName)
+        widget->setAccessibleName(qText(control.accessibleName));
+    if (control.accessibleDescription)
+        widget->setAccessibleDescription(qText(control.accessibleDescription));
+    widget->setHidden(control.hiddenAtStart);
 }
 
-void setColours(QWidget* widget, const QColor& text, const QColor* background) {
+void setColours(QWidget* widget, const Control& control) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    if (background) {
-        palette.setColor(QPalette::Base, *background);
-        palette.setColor(QPalette::Button, *background);
-        palette.setColor(QPalette::Window, *background);
-    }
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, qColour(*control.textColour));
+    if (control.background)
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            palette.setColor(role, qColour(*control.background));
     widget->setPalette(palette);
 }
 
@@ -55,17 +63,17 @@ MainWindow::MainWindow(WindowServices services)
     if (!random_)
         random_ = std::make_unique<TimeOfDayRandom>();
 
-    setWindowTitle(kCaption);
+    setWindowTitle(qText(kCaption));
     // The icon is no part of the first frame: it is set once the event loop runs.
     QTimer::singleShot(0, this, [this] {
         QIcon icon;
         for (const Picture& picture : kIcons)
-            icon.addFile(picture.file, picture.size);
+            icon.addFile(QStringLiteral(":/") + qText(picture.file), pixelSize(picture));
         setWindowIcon(icon);
     });
     resize(px(kClientWidth), px(kClientHeight));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kWindowBackground);
+    palette.setColor(QPalette::Window, qColour(kWindowBackground));
     setPalette(palette);
 
     buildEraser();
@@ -107,12 +115,11 @@ MainWindow::MainWindow(WindowServices services)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildBoard() {
-    const QFont font = boldFont(kSansSmall);
+    const QFont font = boldFont(kCellFont);
     for (int cell : kBoardOrder) {
         auto* button = new CellButton(cell, image1_, this);
-        button->setObjectName(QStringLiteral("Command1_%1").arg(cell));
-        button->setGeometry(px(cellLeftTwips(cell)), px(cellTopTwips(cell)), px(kCellSizeTwips),
-                            px(kCellSizeTwips));
+        button->setObjectName(QString::fromStdString(cellName(cell)));
+        button->setGeometry(pixels(cellPlace(cell)));
         button->setFont(font);
         cells_.buttons[cell] = button;
         cells_.describe(cell);
@@ -126,35 +133,28 @@ void MainWindow::buildBoard() {
     }
 }
 
-ColourButton* MainWindow::buildButton(const GameButton& look) {
+ColourButton* MainWindow::buildButton(const Control& control) {
     auto* button = new ColourButton(this);
-    button->setObjectName(QString::fromUtf8(look.name));
-    button->setText(QString::fromUtf8(look.text));
-    place(button, look.place);
-    button->setBackground(
-        Colour::rgb(look.background.red(), look.background.green(), look.background.blue()));
-    button->setFont(boldFont(look.font));
-    if (look.toolTip)
-        button->setToolTip(QString::fromUtf8(look.toolTip));
+    dress(button, control);
+    button->setText(qText(control.text));
+    const Rgb& face = *control.background;
+    button->setBackground(Colour::rgb(face.red, face.green, face.blue));
     return button;
 }
 
 void MainWindow::buildDigitList() {
     list1_ = new ChoiceList(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setAccessibleName(kList1Name);
-    place(list1_, kList1);
-    list1_->setFont(boldFont(kSansSmall));
+    dress(list1_, kList1);
     colourDigitList();
     list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list1_->setUniformItemSizes(true);
     // The nine digits share the list's height evenly, so all show without scrolling.
-    const int itemHeight = (px(kList1.height) - 2 * list1_->frameWidth()) / 9;
+    const int itemHeight = (px(kList1.place.height) - 2 * list1_->frameWidth()) / 9;
     for (int digit = 1; digit <= 9; ++digit) {
         auto* item = new QListWidgetItem(QString::number(digit), list1_);
         item->setTextAlignment(Qt::AlignCenter);
-        item->setSizeHint(QSize(px(kList1.width) - 2 * list1_->frameWidth(), itemHeight));
+        item->setSizeHint(QSize(px(kList1.place.width) - 2 * list1_->frameWidth(), itemHeight));
     }
 }
 
@@ -162,9 +162,10 @@ void MainWindow::colourDigitList() {
     // The digits keep their navy; the list keeps the platform's background where navy reads
     // on it, which a dark colour scheme's does not.
     QPalette palette = QApplication::palette(list1_);
-    palette.setColor(QPalette::Base, readableAgainst(kList1Text, palette.color(QPalette::Base)));
+    const QColor navy = qColour(*kList1.textColour);
+    palette.setColor(QPalette::Base, readableAgainst(navy, palette.color(QPalette::Base)));
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(role, kList1Text);
+        palette.setColor(role, navy);
     list1_->setPalette(palette);
 }
 
@@ -176,53 +177,33 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::buildEraser() {
     image1_ = new EraserPicture(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    place(image1_, kImage1);
+    dress(image1_, kImage1);
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image1_->setPixmap(kEraser.pixmap(image1_->devicePixelRatioF()));
-    image1_->setToolTip(kImage1ToolTip);
-    image1_->setAccessibleName(kImage1ToolTip);
+    image1_->setPixmap(pixmap(kEraser, image1_->devicePixelRatioF()));
 }
 
 void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFolder) {
     command6_ = buildButton(kCommand6);
-    command6_->hide();
 
     list2_ = new ChoiceList(this);
-    list2_->setObjectName(QStringLiteral("List2"));
-    list2_->setAccessibleName(kList2Name);
-    place(list2_, kList2);
-    list2_->setFont(boldFont(kArialBlack));
-    setColours(list2_, kList2Text, &kList2Background);
-    list2_->hide();
+    dress(list2_, kList2);
+    setColours(list2_, kList2);
 
     drive1_ = new VolumeList(std::move(volumes), startFolder, this);
-    drive1_->setObjectName(QStringLiteral("Drive1"));
-    drive1_->setAccessibleName(kDrive1Name);
+    dress(drive1_, kDrive1);
     // Screen readers hear a drop-down by its current entry; a label, never shown, names it.
-    auto* volumeName = new QLabel(kDrive1Name, this);
+    auto* volumeName = new QLabel(qText(kDrive1.accessibleName), this);
     volumeName->setBuddy(drive1_);
     volumeName->hide();
-    place(drive1_, kDrive1);
-    drive1_->setFont(boldFont(kSansLarge));
-    setColours(drive1_, kDrive1Text, &kDrive1Background);
-    drive1_->hide();
+    setColours(drive1_, kDrive1);
 
     dir1_ = new FolderList(startFolder, this);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setAccessibleName(kDir1Name);
-    place(dir1_, kDir1);
-    dir1_->setFont(boldFont(kSansLarge));
-    setColours(dir1_, kDir1Text, &kDir1Background);
-    dir1_->hide();
+    dress(dir1_, kDir1);
+    setColours(dir1_, kDir1);
 
     label1_ = new QLabel(this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    // A screen reader hears the folder as the label's name, whole, and what it is for after.
-    label1_->setAccessibleDescription(kLabel1Purpose);
-    place(label1_, kLabel1);
-    label1_->setFont(boldFont(kSansLarge));
-    setColours(label1_, kLabel1Text, nullptr);
+    dress(label1_, kLabel1);
+    setColours(label1_, kLabel1);
     label1_->setTextFormat(Qt::PlainText); // a folder named "<b>x</b>" shows as typed
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -312,10 +293,10 @@ void MainWindow::Image1_MouseDown() {
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (backdrop_.isNull())
-        backdrop_ = kBackdrop.pixmap(devicePixelRatioF());
+        backdrop_ = pixmap(kBackdrop, devicePixelRatioF());
     painter.drawPixmap(0, 0, backdrop_);
     for (const GridLine& line : kLines) {
-        painter.setPen(QPen(kLineColour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));
+        painter.setPen(QPen(qColour(kLineColour), line.widthPixels, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));
     }
 }

@@ -68,7 +68,7 @@ class MainWindow : public QWidget {
 
   private:
     void buildBoard();
-    ColourButton* buildButton(const layout::GameButton& look);
+    ColourButton* buildButton(const layout::Control& control);
     void buildDigitList();
     void colourDigitList();
     void buildEraser();

@@ -21,6 +21,14 @@ std::string VolumeList::currentVolume() const {
     return bytesKept(currentData());
 }
 
+void VolumeList::chooseVolumeOf(const std::string& folder) {
+    std::vector<std::string> volumes;
+    for (int k = 0; k < count(); ++k)
+        volumes.push_back(bytesKept(itemData(k)));
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(findData(keptBytes(volumeOf(folder, volumes))));
+}
+
 void VolumeList::showEvent(QShowEvent* event) {
     // The choice so far, or at the first opening the volume of the start folder; a volume
     // unplugged since gives way to the one that held it.
@@ -30,7 +38,7 @@ void VolumeList::showEvent(QShowEvent* event) {
     clear();
     for (const std::string& volume : volumes)
         addItem(shownName(volume), keptBytes(volume));
-    setCurrentIndex(findData(keptBytes(volumeOf(chosen, volumes))));
+    chooseVolumeOf(chosen);
     QComboBox::showEvent(event);
 }
 

@@ -22,6 +22,8 @@ class VolumeList : public QComboBox {
     VolumeList(VolumeSource volumes, std::string startFolder, QWidget* parent);
     // The chosen volume, as the file system spells it.
     std::string currentVolume() const;
+    // Chooses the volume that holds `folder`, quietly: no change of volume is reported.
+    void chooseVolumeOf(const std::string& folder);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -72,11 +72,8 @@ void ButtonCells::setColour(int cell, Colour colour) {
 }
 void ButtonCells::describe(int cell) {
     CellButton* button = buttons[cell];
-    const QString& whose = button->text().isEmpty()               ? kCellEmpty
-                           : button->background() == kGivenColour ? kCellGiven
-                                                                  : kCellEntry;
-    button->setAccessibleDescription(
-        kCellPlace.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1).arg(whose));
+    button->setAccessibleDescription(QString::fromStdString(
+        cellDescription(cell, button->text().toStdString(), button->background())));
 }
 void ButtonCells::setVisible(int cell, bool visible) {
     buttons[cell]->setVisible(visible);
@@ -89,7 +86,7 @@ int ListDigits::selectedIndex() const {
     return list_->currentRow();
 }
 int ListDigits::heightTwips() const {
-    return kList1.height;
+    return kList1.place.height;
 }
 int ListDigits::leftTwips() const {
     return list_->x() * kTwipsPerPixel;
@@ -160,6 +157,9 @@ bool WindowPanel::setFolderPath(const std::string& path) {
 }
 std::string WindowPanel::volumeText() const {
     return volumes->currentVolume();
+}
+void WindowPanel::showVolumeOf(const std::string& folder) {
+    volumes->chooseVolumeOf(folder);
 }
 void WindowPanel::clearSavedGames() {
     savedGames->clear();

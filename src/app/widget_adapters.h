@@ -71,6 +71,7 @@ class WindowPanel final : public PanelView {
     std::string folderPath() const override;
     bool setFolderPath(const std::string& path) override;
     std::string volumeText() const override;
+    void showVolumeOf(const std::string& folder) override;
     void clearSavedGames() override;
     void addSavedGame(const std::string& gameName) override;
     std::string selectedSavedGame() const override;

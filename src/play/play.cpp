@@ -14,15 +14,17 @@ void Play::Command1_Click(int Index) {
     list_.moveTo(kCellSizeTwips + cellLeftTwips(Index), cellTopTwips(Index) - list_.heightTwips());
     list_.bringToFront();
     list_.takeKeyboard(Index);
+    openedBeside_ = Index;
 }
 
 void Play::List1_Click() {
     const int cell = values_.currentCell;
     const int digit = list_.selectedIndex() + 1;
-    // A pick fills only an empty cell, and only from the list the player sees: one out of
-    // view, one left open beside a cell that a deal or a resume has filled since, or one
-    // reached before any cell was pressed writes nothing.
-    const bool open = list_.leftTwips() >= 0;
+    // A pick fills only an empty cell, and only the one the player sees the list beside: one
+    // out of view, one left open beside a cell that a deal or a resume has filled since, one
+    // whose current cell moved on by a press that made no click (another button, or a slide
+    // off the cell), or one reached before any cell was pressed writes nothing.
+    const bool open = list_.leftTwips() >= 0 && cell == openedBeside_;
     if (open && isCell(cell) && cells_.text(cell).empty() && digit >= 1 && digit <= 9 &&
         verifie(cells_, dialogs_, cell, digit) != 1 &&
         verifiehoriz(cells_, dialogs_, cell, digit) != 1 &&

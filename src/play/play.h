@@ -40,7 +40,7 @@ class Play {
     // A click on an empty cell opens the digit list just above and right of it.
     void Command1_Click(int Index);
     // A digit chosen: written in the entry colour if box, row and column allow it, and only
-    // while the list stands open and the current cell is empty.
+    // while the list stands open beside the current cell and that cell is empty.
     void List1_Click();
     // A click on the bare window puts the list away.
     void Form_Click();
@@ -54,6 +54,7 @@ class Play {
     DigitList& list_;
     Dialogs& dialogs_;
     GameValues& values_;
+    int openedBeside_ = 0; // the cell the list was last opened beside; 0 before any
 };
 
 } // namespace tessal

@@ -8,11 +8,20 @@ using enum PanelControl;
 
 namespace {
 
-// A name or a path inside a message, isolated so that its own right-to-left letters or
-// marks cannot reorder the sentence around it.
+// A name or a path inside a message, shown as the lists show it and isolated, so that its
+// own right-to-left letters cannot reorder the sentence around it.
 std::string quoted(const std::string& name) {
-    return "« \u2068" + name + "\u2069 »";
+    return "« \u2068" + shownAsListed(name) + "\u2069 »";
 }
+
+// What is wrong with a refused game name, in the order of NameFault.
+constexpr const char* kNameFaults[] = {
+    "il ne doit contenir ni « / » ni « \\ »",
+    "il contient un saut de ligne",
+    "il contient un caractère de contrôle",
+    "il contient une marque invisible qui change l'ordre du texte",
+    "il contient un caractère invisible, qui le ferait ressembler à un autre nom",
+};
 
 } // namespace
 
@@ -33,9 +42,17 @@ void FilePanel::Command4_Click() {
 
 void FilePanel::Drive1_Change() {
     const std::string volume = view_.volumeText();
+    const std::string label = view_.labelText();
+    const auto listedFolder = listedFolder_;
     setLabel(joinPath(volume, ""));
-    if (!view_.setFolderPath(volume))
+    if (!view_.setFolderPath(volume)) {
+        // The folder list stayed where it was: the volume list and the label go back to it,
+        // so a save goes where the player sees.
+        view_.showVolumeOf(view_.folderPath());
+        view_.setLabelText(label);
+        listedFolder_ = listedFolder;
         dialogs_.message(kVolumeUnavailable, MessageIcon::Critical, kVolumeErrorTitle);
+    }
 }
 
 void FilePanel::followFolderList() {
@@ -60,10 +77,9 @@ void FilePanel::Command6_Click() {
         show({Folders, Volumes, SaveButton, Label, SavedGames}, false);
         return;
     }
-    if (!isAcceptableGameName(gameName)) {
+    if (const auto fault = gameNameFault(gameName)) {
         dialogs_.message("Le nom " + quoted(gameName) +
-                             " ne peut pas servir : il ne doit contenir ni « / », ni « \\ », "
-                             "ni caractère de contrôle.",
+                             " ne peut pas servir : " + kNameFaults[static_cast<int>(*fault)] + ".",
                          MessageIcon::Critical);
         return;
     }

@@ -26,6 +26,8 @@ class PanelView {
     // nested, before this returns: the label and the saved-games list follow the new folder.
     virtual bool setFolderPath(const std::string& path) = 0;
     virtual std::string volumeText() const = 0;
+    // Sets the volume list to the volume that holds `folder`, raising no change of volume.
+    virtual void showVolumeOf(const std::string& folder) = 0;
     virtual void clearSavedGames() = 0;
     virtual void addSavedGame(const std::string& gameName) = 0;
     virtual std::string selectedSavedGame() const = 0;
@@ -45,7 +47,8 @@ class FilePanel {
 
     // "ENREGISTRE LA PARTIE": opens the panel for saving.
     void Command4_Click();
-    // Another volume picked: the folder list moves to it.
+    // Another volume picked: the folder list moves to it. One that cannot be read changes
+    // nothing the player sees but for its message.
     void Drive1_Change();
     // The folder list moved, by a double-click or by a change of volume.
     void Dir1_Change();

@@ -51,23 +51,116 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
     return {point, length};
 }
 
+constexpr std::string_view kReplacement = "\uFFFD";
+
+std::optional<NameFault> faultOf(char32_t c) {
+    using enum NameFault;
+    if (c == '/' || c == '\\')
+        return Separator;
+    if ((c >= '\n' && c <= '\r') || c == 0x85 || c == 0x2028 || c == 0x2029)
+        return LineBreak;
+    if (c < 0x20 || (c >= 0x7f && c <= 0x9f))
+        return Control;
+    if (c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) ||
+        (c >= 0x2066 && c <= 0x2069)) // marks, embeddings, overrides, isolates
+        return Reordering;
+    if ((c >= 0x200b && c <= 0x200d) || c == 0x2060) // zero-width spaces, joiners
+        return Invisible;
+    return std::nullopt;
+}
+
 } // namespace
 
 bool disturbsText(char32_t c) {
-    return c < 0x20 || (c >= 0x7f && c <= 0x9f) ||                       // C0, DEL, C1
-           c == 0x2028 || c == 0x2029 ||                                 // line, paragraph
-           c == 0x061c || c == 0x200e || c == 0x200f ||                  // bidi marks
-           (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069); // embeds, isolates
+    const auto fault = faultOf(c);
+    return fault && *fault != NameFault::Separator;
 }
 
-bool isAcceptableGameName(std::string_view gameName) {
+std::optional<NameFault> gameNameFault(std::string_view gameName) {
     for (std::size_t at = 0; at < gameName.size();) {
         const auto [point, length] = codePointAt(gameName, at);
-        if (point == '/' || point == '\\' || disturbsText(point))
-            return false;
+        if (const auto fault = faultOf(point))
+            return fault;
         at += length;
     }
-    return true;
+    return std::nullopt;
+}
+
+std::string shownAsListed(std::string_view name) {
+    std::string shown;
+    for (std::size_t at = 0; at < name.size();) {
+        const auto [point, length] = codePointAt(name, at);
+        if (disturbsText(point))
+            shown += kReplacement;
+        else
+            shown += name.substr(at, length);
+        at += length;
+    }
+    return shown;
+}
+
+namespace {
+
+// The letters of Latin-1 and Latin Extended-A, U+00C0 to U+017F, as a reader compares them:
+// lower case, without their accents ("" keeps the sign as it is).
+constexpr std::string_view kLatinFolds[] = {
+    "a", "a", "a",  "a",  "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  // C0
+    "d", "n", "o",  "o",  "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss", // D0
+    "a", "a", "a",  "a",  "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",  // E0
+    "d", "n", "o",  "o",  "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",  // F0
+    "a", "a", "a",  "a",  "a", "a", "c",  "c", "c", "c", "c", "c", "c", "c", "d",  "d",  // 100
+    "d", "d", "e",  "e",  "e", "e", "e",  "e", "e", "e", "e", "e", "g", "g", "g",  "g",  // 110
+    "g", "g", "g",  "g",  "h", "h", "h",  "h", "i", "i", "i", "i", "i", "i", "i",  "i",  // 120
+    "i", "i", "ij", "ij", "j", "j", "k",  "k", "k", "l", "l", "l", "l", "l", "l",  "l",  // 130
+    "l", "l", "l",  "n",  "n", "n", "n",  "n", "n", "n", "n", "n", "o", "o", "o",  "o",  // 140
+    "o", "o", "oe", "oe", "r", "r", "r",  "r", "r", "r", "s", "s", "s", "s", "s",  "s",  // 150
+    "s", "s", "t",  "t",  "t", "t", "t",  "t", "u", "u", "u", "u", "u", "u", "u",  "u",  // 160
+    "u", "u", "u",  "u",  "w", "w", "y",  "y", "y", "z", "z", "z", "z", "z", "z",  "s",  // 170
+};
+
+// A name as a reader compares it: letters folded, and each run of digits as a '0' followed
+// by its count of significant digits and those digits, so that 9 comes before 10 and any
+// number comes after a space or a sign and before a letter.
+std::u32string readingKey(std::string_view name) {
+    std::u32string key;
+    for (std::size_t at = 0; at < name.size();) {
+        const auto [point, length] = codePointAt(name, at);
+        if (point >= '0' && point <= '9') {
+            std::size_t end = at;
+            while (end < name.size() && name[end] >= '0' && name[end] <= '9')
+                ++end;
+            std::size_t first = at;
+            while (first + 1 < end && name[first] == '0')
+                ++first;
+            key += U'0';
+            key += static_cast<char32_t>(end - first);
+            key.append(name.begin() + static_cast<std::ptrdiff_t>(first),
+                       name.begin() + static_cast<std::ptrdiff_t>(end));
+            at = end;
+            continue;
+        }
+        at += length;
+        if (length == 1 && point >= 0x80) // a byte that is no UTF-8 shows as U+FFFD
+            key += U'\uFFFD';
+        else if (point >= 'A' && point <= 'Z')
+            key += point + ('a' - 'A');
+        else if (point >= 0xc0 && point <= 0x17f && !kLatinFolds[point - 0xc0].empty())
+            key.append(kLatinFolds[point - 0xc0].begin(), kLatinFolds[point - 0xc0].end());
+        else if ((point >= 0x391 && point <= 0x3a9) || (point >= 0x410 && point <= 0x42f))
+            key += point + 0x20; // Greek and Cyrillic capitals
+        else if (point >= 0x400 && point <= 0x40f)
+            key += point + 0x50;
+        else
+            key += point;
+    }
+    return key;
+}
+
+} // namespace
+
+bool readsBefore(std::string_view left, std::string_view right) {
+    const std::u32string leftKey = readingKey(left), rightKey = readingKey(right);
+    return leftKey != rightKey ? leftKey < rightKey : left < right;
 }
 
 std::optional<std::string> gameNameOf(std::string_view fileName) {
@@ -109,6 +202,9 @@ std::optional<SavedBoard> parseBoard(std::string_view bytes, bool wholeFile) {
             line.remove_suffix(1);
         start = end + 1;
 
+        // A saved game is text: a byte that is no printable ASCII makes the file unsound.
+        if (std::any_of(line.begin(), line.end(), [](char c) { return c < 0x20 || c > 0x7e; }))
+            return std::nullopt;
         SavedCell& cell = board[n];
         cell.colour = !line.empty() && line.front() == 'G' ? kGivenColour : kEntryColour;
         if (line.empty())
@@ -132,7 +228,27 @@ namespace {
 
 constexpr std::string_view kTemporaryPrefix = ".tessal-save-";
 
+// The reasons a player can meet, in the game's words; the system's own text tells the rest.
+constexpr const char* kNoSpace = "il n'y a plus de place sur le volume";
+constexpr const char* kNoPermission = "vous n'en avez pas la permission";
+constexpr const char* kFolderGone = "le répertoire n'existe plus";
+constexpr struct {
+    int error;
+    const char* reason;
+} kReasons[] = {
+    {ENOSPC, kNoSpace},      {EDQUOT, kNoSpace},     {EROFS, "le volume est en lecture seule"},
+    {EACCES, kNoPermission}, {EPERM, kNoPermission}, {ENAMETOOLONG, "le nom est trop long"},
+    {ENOENT, kFolderGone},   {ENOTDIR, kFolderGone},
+};
+constexpr const char* kReadOnlyFile = "le fichier est protégé en écriture";
+constexpr const char* kFileGone = "le fichier n'existe plus";
+constexpr const char* kNotASavedGame = "ce nom est pris par autre chose qu'une partie enregistrée";
+constexpr const char* kForeignLink = "le fichier est un lien d'un autre utilisateur";
+
 std::string reasonOf(int error) {
+    for (const auto& known : kReasons)
+        if (known.error == error)
+            return known.reason;
     return std::strerror(error);
 }
 
@@ -143,7 +259,7 @@ std::optional<std::string> writeAll(int fd, std::string_view bytes) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return n < 0 ? reasonOf(errno) : "write failed";
+            return reasonOf(n < 0 ? errno : EIO);
         written += static_cast<std::size_t>(n);
     }
     return std::nullopt;
@@ -161,10 +277,14 @@ bool isForeignLinkInSharedFolder(const fs::path& link) {
            linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folderStatus.st_uid;
 }
 
+// The links the kernel follows in one path before it gives up.
+constexpr int kMostLinksFollowed = 40;
+
 // Where a save must go: a symlinked saved game is written where the link points, unless the
-// link belongs to somebody else in a shared folder.
+// link belongs to somebody else in a shared folder. A path still a link at the end leads
+// through more links than the kernel follows, or round a loop.
 std::optional<fs::path> followLinks(fs::path target) {
-    for (int hop = 0; hop < 40; ++hop) {
+    for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
         std::error_code error;
         if (!fs::is_symlink(target, error))
             break;
@@ -225,13 +345,20 @@ void syncFolder(const fs::path& folder) {
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
     const auto followed = followLinks(path);
     if (!followed)
-        return std::string("le fichier est un lien d'un autre utilisateur");
+        return kForeignLink;
     const fs::path target = *followed;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
-        return std::string("le fichier est protégé en écriture");
+    const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT)
+        return reasonOf(errno);
+    // A FIFO, a device, a folder or a link still unresolved is left exactly as it is.
+    if (replacing && !S_ISREG(old.st_mode))
+        return kNotASavedGame;
+    if (replacing && (old.st_mode & S_IWUSR) == 0)
+        return kReadOnlyFile;
+    if (replacing && ::access(target.c_str(), W_OK) != 0)
+        return errno == EACCES ? kReadOnlyFile : reasonOf(errno);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     // Saved games are read by the player's other programs too: the usual permissions.
@@ -257,7 +384,10 @@ std::optional<std::string> writeFileAtomically(const std::string& path, std::str
     };
     if (auto reason = writeAll(fd, bytes))
         return failed(*reason);
-    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
+    // FAT sticks, some FUSE and NFS shares keep no permissions, or refuse to change them: a
+    // save there is no less done.
+    (void)::fchmod(fd, mode);
+    if (::fsync(fd) != 0)
         return failed(reasonOf(errno));
     if (unnamed && !(!replacing && linkUnnamed(fd, target.string()))) {
         // A name that is taken cannot be linked over: link beside it, then rename over it.
@@ -291,7 +421,7 @@ std::optional<FileStart> readFileStart(const std::string& path, std::size_t limi
                                        std::string& reason) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        reason = std::strerror(errno);
+        reason = errno == ENOENT ? kFileGone : reasonOf(errno);
         return std::nullopt;
     }
     FileStart start;
@@ -302,7 +432,7 @@ std::optional<FileStart> readFileStart(const std::string& path, std::size_t limi
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            reason = std::strerror(errno);
+            reason = reasonOf(errno);
             ::close(fd);
             return std::nullopt;
         }
@@ -329,10 +459,11 @@ std::optional<std::vector<std::string>> savedGameNames(const std::string& folder
             names.push_back(*name);
     }
     if (error) {
-        reason = error.message();
+        reason = reasonOf(error.value());
         return std::nullopt;
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return readsBefore(a, b); });
     return names;
 }
 

@@ -97,9 +97,9 @@ class ScalingTest : public QObject {
     // Each picture comes out of the game's resources at its stated size, and the window shows
     // it: the backdrop in the bare corners, the eraser, the window's icon.
     void everyPictureLoadsAtItsSize() {
-        const QImage backdrop = layout::kBackdrop.pixmap(ratio).toImage();
+        const QImage backdrop = layout::pixmap(layout::kBackdrop, ratio).toImage();
         QVERIFY(!backdrop.isNull());
-        QCOMPARE(backdrop.size(), inDevicePixels(layout::kBackdrop.size));
+        QCOMPARE(backdrop.size(), inDevicePixels(layout::pixelSize(layout::kBackdrop)));
         for (QPoint corner : {QPoint(1, 1), QPoint(window->width() - 2, window->height() - 2)}) {
             const QPoint pixel(device(corner.x()), device(corner.y()));
             QCOMPARE(at(pixel.x(), pixel.y()), backdrop.pixel(pixel));
@@ -107,14 +107,15 @@ class ScalingTest : public QObject {
 
         const QPixmap eraser = window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
         QVERIFY(!eraser.isNull());
-        QCOMPARE(eraser.size(), inDevicePixels(layout::kEraser.size));
-        QCOMPARE(eraser.deviceIndependentSize().toSize(), layout::kEraser.size);
+        QCOMPARE(eraser.size(), inDevicePixels(layout::pixelSize(layout::kEraser)));
+        QCOMPARE(eraser.deviceIndependentSize().toSize(), layout::pixelSize(layout::kEraser));
 
         QTRY_VERIFY(!window->windowIcon().isNull());
         QList<QSize> stated;
         for (const layout::Picture& icon : layout::kIcons) {
-            QCOMPARE(QImage(icon.file).size(), icon.size);
-            stated << icon.size;
+            QCOMPARE(QImage(QStringLiteral(":/") + layout::qText(icon.file)).size(),
+                     layout::pixelSize(icon));
+            stated << layout::pixelSize(icon);
         }
         QCOMPARE(window->windowIcon().availableSizes(), stated);
     }

@@ -4,6 +4,7 @@
 
 #include "app/cell_button.h"
 #include "app/contrast.h"
+#include "app/eraser_picture.h"
 #include "support/fakes.h"
 #include "support/palettes.h"
 
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -237,8 +239,9 @@ class WindowTest : public QObject {
     void theListOpensBesideAnEmptyCellInFrontOfTheCells() {
         const int open = firstOpenCell();
         QTest::mouseClick(cell(open), Qt::LeftButton);
-        QCOMPARE(list1()->pos(), QPoint(layout::px(kCellSizeTwips + cellLeftTwips(open)),
-                                        layout::px(cellTopTwips(open) - layout::kList1.height)));
+        QCOMPARE(list1()->pos(),
+                 QPoint(layout::px(kCellSizeTwips + cellLeftTwips(open)),
+                        layout::px(cellTopTwips(open) - layout::kList1.place.height)));
         QCOMPARE(window->children().last(), list1()); // raised above the cells
     }
 
@@ -296,16 +299,29 @@ class WindowTest : public QObject {
     void theEraserDropClearsAnEntryOnly() {
         const int open = firstOpenCell();
         pick(open, allowedDigit(open));
-        auto* eraser = control<QLabel>("Image1");
-        QMimeData eraserData;
-        eraserData.setData(QStringLiteral("application/x-tessal-eraser"),
-                           QByteArray::number(eraser->pixmap().cacheKey()));
+        auto* eraser = control<EraserPicture>("Image1");
+        const std::unique_ptr<QMimeData> own(eraser->dragData());
         QMimeData otherData;
         otherData.setText(QStringLiteral("Gomme"));
 
+        // Refused as they enter: another window's eraser, and the picture's cache key, the same
+        // in every copy of the game, which its drag once carried.
+        MainWindow otherWindow;
+        const std::unique_ptr<QMimeData> othersEraser(
+            otherWindow.findChild<EraserPicture*>(QStringLiteral("Image1"))->dragData());
+        QMimeData sharedKey;
+        sharedKey.setData(QStringLiteral("application/x-tessal-eraser"),
+                          QByteArray::number(eraser->pixmap().cacheKey()));
+        for (const QMimeData* data : {othersEraser.get(), &sharedKey, own.get()}) {
+            QDragEnterEvent enter(cell(open)->rect().center(), Qt::MoveAction, data, Qt::LeftButton,
+                                  {});
+            QApplication::sendEvent(cell(open), &enter);
+            QCOMPARE(enter.isAccepted(), data == own.get());
+        }
+
         window->Command1_DragDrop(open, &otherData);
         QVERIFY(!cell(open)->text().isEmpty());
-        window->Command1_DragDrop(open, &eraserData);
+        window->Command1_DragDrop(open, own.get());
         QVERIFY(cell(open)->text().isEmpty());
         QCOMPARE(cell(open)->background(), kEntryColour);
 
@@ -314,7 +330,7 @@ class WindowTest : public QObject {
             if (!cell(index)->text().isEmpty())
                 given = index;
         const QString digit = cell(given)->text();
-        window->Command1_DragDrop(given, &eraserData);
+        window->Command1_DragDrop(given, own.get());
         QCOMPARE(cell(given)->text(), digit);
 
         QTest::mouseClick(cell(open), Qt::LeftButton); // the picker opens on it again
@@ -478,14 +494,49 @@ class WindowTest : public QObject {
         }
     }
 
+    // The volume list, the folder list and the label stay on the folder they were on.
     void aVolumeWithoutMediumIsReported() {
         click("Command4");
-        control<QComboBox>("Drive1")->setCurrentIndex(2);
+        auto* drive1 = control<QComboBox>("Drive1");
+        drive1->setCurrentIndex(2);
         QCOMPARE(dialogs.texts(), std::vector<std::string>{"Le périphérique n'est pas disponible"});
-        QCOMPARE(label1()->text(), inFolder(QStringLiteral("sans-support/")));
         QVERIFY(dialogs.messages[0].title == std::optional<std::string>("Erreur"));
-        control<QComboBox>("Drive1")->setCurrentIndex(0);
+        QCOMPARE(drive1->currentIndex(), 1);
+        QCOMPARE(label1()->text(), folder->path());
+        saveAs("ici");
+        QVERIFY(QFile::exists(inFolder(QStringLiteral("tessalici.txt"))));
+        click("Command4");
+        drive1->setCurrentIndex(0);
         QCOMPARE(label1()->text(), QStringLiteral("/"));
+    }
+
+    // A long name with no space to break at wraps inside the box, and the box inside the screen.
+    void aBoxWithALongNameFitsTheScreen() {
+        open(folder->path().toStdString(), true);
+        const QString name = QStringLiteral("x").repeated(300) + QStringLiteral("/");
+        QString shown;
+        bool fits = false;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                input->setTextValue(name);
+                input->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                const QRect room = text->contentsRect();
+                fits = box->screen()->availableGeometry().contains(box->frameGeometry()) &&
+                       room.contains(
+                           text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text()));
+                shown = box->text();
+                box->accept();
+            }
+        });
+        click("Command4");
+        click("Command6");
+        QVERIFY(fits);
+        QCOMPARE(shown.remove(QChar::LineSeparator),
+                 QStringLiteral("Le nom « \u2068%1\u2069 » ne peut pas servir : il ne doit "
+                                "contenir ni « / » ni « \\ ».")
+                     .arg(name));
     }
 
     void resumingAndSavingUnderAnotherNameKeepsTheBytes() {

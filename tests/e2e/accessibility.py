@@ -3,7 +3,8 @@
 pyatspi while the game runs under Xvfb, on a D-Bus session bus and an accessibility bus that
 this test starts for itself and stops. The game is driven with xdotool, as a player would.
 
-Usage: accessibility.py PATH_TO_TESSAL   (with a Python that has pyatspi: Debian's python3)
+Usage: accessibility.py PATH_TO_TESSAL PATH_TO_LAYOUT_JSON   (with a Python that has pyatspi:
+Debian's python3)
 """
 import os
 import select
@@ -20,14 +21,6 @@ import play_as_a_player as e2e  # noqa: E402
 Failure = e2e.Failure
 TIMEOUT = e2e.STEP_TIMEOUT
 LAUNCHER_PATH = "/usr/libexec:/usr/lib/at-spi2-core:/usr/lib/at-spi2:" + os.environ["PATH"]
-BUTTONS = {  # caption: tool-tip, which Qt gives AT-SPI as the description
-    "Autre Jeu": "",
-    "RE-INITIALISE": "",
-    "ENREGISTRE LA PARTIE": "Enregistre la partie en cours",
-    "REPREND LA PARTIE": "Reprend la partie enregistrée",
-    "Enregistre": "",
-}
-LABEL1 = (1320, 6840, 4935, 975)  # the folder label's place, in twips
 KINDS = {"G": "chiffre donné", "J": "chiffre du joueur"}
 
 
@@ -179,7 +172,10 @@ def check_controls(reader, game, checks):
     nodes = children(frame)
     buttons = [n for n in nodes if n.getRoleName() == "push button"]
     problems = []
-    for caption, tip in BUTTONS.items():
+    # Each button by its caption, its tool-tip as its description, as the layout table says.
+    for name in ("Command2", "Command3", "Command4", "Command5", "Command6"):
+        control = e2e.TABLE["controls"][name]
+        caption, tip = control["text"], control["toolTip"] or ""
         named = [b for b in buttons if b.name == caption]
         if len(named) != 1:
             problems.append("%d push buttons named %r" % (len(named), caption))
@@ -245,7 +241,7 @@ def check_panel(reader, game, checks):
     folders = [n.name for n in lists if reader.extents(n) != saved and
                [i.name for i in children(n)] != [str(d) for d in range(1, 10)]]
     volumes = [reader.name_of_combo(n) for n in nodes if n.getRoleName() == "combo box"]
-    label = pixel_rect(game, LABEL1)
+    label = pixel_rect(game, e2e.PLACES["Label1"])
     labels = [(n.name, n.description) for n in nodes
               if n.getRoleName() == "label" and reader.extents(n) == label]
     shown = os.path.join(game.work, "tessal*.txt")
@@ -297,6 +293,7 @@ def run(binary):
 if __name__ == "__main__":
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL - stopped"))  # still cleans up
     try:
+        e2e.use_layout(sys.argv[2])
         run(sys.argv[1])
     except (Failure, subprocess.TimeoutExpired) as failure:
         print("FAIL - %s" % failure)

@@ -2,9 +2,10 @@
 """The real game under a real X server (Xvfb, no window manager), driven with real mouse and
 keyboard events through xdotool; saved games checked byte for byte.
 
-Usage: play_as_a_player.py PATH_TO_TESSAL
+Usage: play_as_a_player.py PATH_TO_TESSAL PATH_TO_LAYOUT_JSON
 """
 import contextlib
+import json
 import os
 import re
 import shutil
@@ -13,22 +14,23 @@ import sys
 import tempfile
 import time
 
-TWIPS_PER_PIXEL = 15
 STEP_TIMEOUT = 10.0
-
-# Control places in twips, as the window lays them out: left, top, width, height.
-PLACES = {
-    "Command2": (9000, 1320, 1215, 615),
-    "Command3": (8760, 2040, 1575, 495),
-    "Command4": (8520, 2640, 2175, 855),
-    "Command5": (8520, 3600, 2175, 855),
-    "Command6": (10800, 5760, 1935, 495),
-    "List2": (10800, 3600, 1935, 1785),
-    "Image1": (2400, 360, 480, 480),
-}
-LIST1_HEIGHT = 1815
-CELL = 495
 BOARD_ORDER = [10 * b + p for b in range(9) for p in range(1, 10)]
+
+# The window's layout table as the build prints it (layout.json): places in twips, left, top,
+# width, height, of the controls by name and of the cells by index.
+TABLE = TWIPS_PER_PIXEL = PLACES = CELL_PLACES = LIST1_HEIGHT = None
+
+
+def use_layout(path):
+    global TABLE, TWIPS_PER_PIXEL, PLACES, CELL_PLACES, LIST1_HEIGHT
+    with open(path, encoding="utf-8") as f:
+        TABLE = table = json.load(f)
+    TWIPS_PER_PIXEL = table["twipsPerPixel"]
+    PLACES = {name: tuple(c["place"]) for name, c in table["controls"].items()}
+    CELL_PLACES = {int(cell): tuple(place) for cell, place in table["cells"].items()}
+    LIST1_HEIGHT = PLACES["List1"][3]
+    return table
 
 
 class Failure(Exception):
@@ -44,8 +46,7 @@ def column_of(cell):
 
 
 def cell_place(cell):
-    c, r = column_of(cell), row_of(cell)
-    return (1800 + 480 * c + 120 * (c // 3), 2040 + 480 * r + 120 * (r // 3), CELL, CELL)
+    return CELL_PLACES[cell]
 
 
 def units_of(cell):
@@ -375,6 +376,7 @@ def run_dark(binary):
 
 if __name__ == "__main__":
     try:
+        use_layout(sys.argv[2])
         run(sys.argv[1])
         run_dark(sys.argv[1])
     except (Failure, subprocess.TimeoutExpired) as failure:

@@ -123,6 +123,20 @@ TEST_F(PlayTest, APickBeforeAnyCellWasPressedWritesNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(PlayTest, APickLandsOnlyBesideTheSquareTheListWasOpenedBeside) {
+    play.Command1_MouseDown(1);
+    play.Command1_Click(1);
+    play.Command1_MouseDown(89); // another button, or a press slid off: no click follows
+    list.selected = 1;
+    play.List1_Click();
+    EXPECT_EQ(cells.cells[89].text, "");
+    EXPECT_EQ(cells.cells[1].text, "");
+    EXPECT_EQ(list.left, kPutAwayLeftTwips);
+    EXPECT_EQ(list.keyboardFrom, 0);
+    pick(89, 2); // a click there opens the list beside it
+    EXPECT_EQ(cells.cells[89].text, "2");
+}
+
 TEST_F(PlayTest, AClickOnTheWindowPutsTheListAwayAndKeepsItsTop) {
     play.Command1_Click(1);
     play.Form_Click();

@@ -46,6 +46,7 @@ class MemoryPanel final : public PanelView {
         return true;
     }
     std::string volumeText() const override { return volume; }
+    void showVolumeOf(const std::string& folder) override { volume = "holding " + folder; }
     void clearSavedGames() override { savedGames.clear(); }
     void addSavedGame(const std::string& gameName) override { savedGames.push_back(gameName); }
     std::string selectedSavedGame() const override {
@@ -133,13 +134,21 @@ TEST_F(FilePanelTest, SavingWithTheListOpenKeepsItAndWritesIntoTheFolderNotThePa
     EXPECT_TRUE(view.savedGames.empty()); // not refilled
 }
 
-TEST_F(FilePanelTest, NamesWithSeparatorsOrControlsAreRefused) {
+TEST_F(FilePanelTest, ARefusedNameIsToldWhatIsWrongWithItAndShownAsTheListsShowIt) {
     panel.Command4_Click();
-    for (const char* bad : {"../evil", "a\\b", "x\ny"}) {
+    for (auto [bad, told] :
+         {std::pair{"../evil",
+                    "../evil\u2069 » ne peut pas servir : il ne doit contenir ni « / » ni « \\ »."},
+          {"x\ny", "x\uFFFDy\u2069 » ne peut pas servir : il contient un saut de ligne."},
+          {"del\x7f",
+           "del\uFFFD\u2069 » ne peut pas servir : il contient un caractère de contrôle."},
+          {"16\u202Eman.exe", "16\uFFFDman.exe\u2069 » ne peut pas servir : il contient une marque "
+                              "invisible qui change l'ordre du texte."},
+          {"bob\u200B", "bob\uFFFD\u2069 » ne peut pas servir : il contient un caractère "
+                        "invisible, qui le ferait ressembler à un autre nom."}}) {
         dialogs.messages.clear();
         save(bad);
-        ASSERT_EQ(dialogs.messages.size(), 1u) << bad;
-        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Le nom « \u2068" + std::string(told)});
         EXPECT_TRUE(view.isShown(SaveButton)); // the panel stays usable
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
@@ -244,6 +253,7 @@ TEST_F(FilePanelTest, UnsoundOrVanishedFilesChangeNothing) {
     write(root / "tessalbinary.txt", binary);
     write(root / "tessalhuge.txt", huge);
     write(root / "tessalgone.txt", before);
+    write(root / "tessal16\u202Eman.exe.txt", shortFile);
     panel.Command5_Click();
     fs::remove(root / "tessalgone.txt");
     for (std::size_t k = 0; k < view.savedGames.size(); ++k) {
@@ -254,6 +264,17 @@ TEST_F(FilePanelTest, UnsoundOrVanishedFilesChangeNothing) {
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
         EXPECT_EQ(boardBytes(cells), before) << view.savedGames[k];
         EXPECT_TRUE(view.isShown(SavedGames));
+    }
+    // The box names the file as the list does, and says why; the games are in reading order.
+    for (auto [row, told] :
+         {std::pair{0, "16\uFFFDman.exe.txt\u2069 » ne peut pas être reprise : ce n'est pas une "
+                       "partie enregistrée valide."},
+          {2, "gone.txt\u2069 » ne peut pas être reprise : le fichier n'existe plus."}}) {
+        view.selected = row;
+        dialogs.messages.clear();
+        panel.List2_Click();
+        EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"La partie du fichier « \u2068" +
+                                                            root.string() + "/tessal" + told});
     }
 }
 
@@ -269,15 +290,19 @@ TEST_F(FilePanelTest, ASoundStartFollowedByAMegabyteOfJunkLoads) {
     EXPECT_EQ(cells.cells[89].text, "5");
 }
 
-TEST_F(FilePanelTest, AVolumeThatCannotBeReadIsReportedAndNothingUndone) {
+TEST_F(FilePanelTest, AVolumeThatCannotBeReadIsReportedAndTheSaveStaysWhereItWas) {
     panel.Command4_Click();
+    panel.Command5_Click();
     view.volume = (root / "nomedium").string();
     panel.Drive1_Change();
     ASSERT_EQ(dialogs.texts(), std::vector<std::string>{"Le périphérique n'est pas disponible"});
     EXPECT_EQ(dialogs.messages[0].title, std::optional<std::string>("Erreur"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(view.label, (root / "nomedium").string() + "/");
     EXPECT_EQ(view.folder, root.string());
+    EXPECT_EQ(view.volume, "holding " + root.string());
+    EXPECT_EQ(view.label, (root / "tessal*.txt").string());
+    save("ici");
+    EXPECT_TRUE(fs::exists(root / "tessalici.txt"));
 }
 
 TEST_F(FilePanelTest, AnotherVolumeMovesTheFolderList) {

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -63,10 +66,10 @@ TEST(FileNames, GameNamesUndoTheFileNames) {
 }
 
 TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
-    EXPECT_TRUE(isAcceptableGameName("ma partie 2"));
-    EXPECT_TRUE(isAcceptableGameName("été"));
-    EXPECT_TRUE(isAcceptableGameName(".."));
-    EXPECT_TRUE(isAcceptableGameName("日本 \u00a0x")); // a no-break space is no control
+    EXPECT_FALSE(gameNameFault("ma partie 2"));
+    EXPECT_FALSE(gameNameFault("été"));
+    EXPECT_FALSE(gameNameFault(".."));
+    EXPECT_FALSE(gameNameFault("日本 \u00a0x")); // a no-break space is no control
     // Invisible C1 controls and the marks that reorder text: "x\u202Eman.exe" lists as
     // "xexe.nam".
     for (const char* bad :
@@ -74,8 +77,10 @@ TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
           "c1\u009f", "lri\u2066x", "pdi\u2069", "rlm\u200f", "alm\u061c", "ls\u2028", "ps\u2029",
           "stray\x85"
           "byte"})
-        EXPECT_FALSE(isAcceptableGameName(bad)) << bad;
-    EXPECT_FALSE(isAcceptableGameName(std::string("nul\0x", 5)));
+        EXPECT_TRUE(gameNameFault(bad)) << bad;
+    for (const char* lookalike : {"bob\u200b", "zwnj\u200c", "zwj\u200d", "wj\u2060"})
+        EXPECT_EQ(gameNameFault(lookalike), NameFault::Invisible); // "bob\u200B" reads "bob"
+    EXPECT_TRUE(gameNameFault(std::string("nul\0x", 5)));
 }
 
 TEST(Format, AFreshDealIsEightyOneGivenLines) {
@@ -159,6 +164,13 @@ TEST(Format, UnsoundFilesAreRefusedWhole) {
     EXPECT_FALSE(parseBoard(lines({"GX"}, "G1", 81)));
     EXPECT_FALSE(parseBoard(lines({"G\xff"}, "G1", 81)));
     EXPECT_FALSE(parseBoard(std::string(324, '\0')));
+    // Text only: no control character but the CR that ends a line, no byte past ASCII.
+    std::string terminal;
+    for (int n = 0; n < 81; ++n)
+        terminal += std::string("\0\xff\x01\x1b[2J5\n", 9);
+    EXPECT_FALSE(parseBoard(terminal));
+    for (const char* line : {"G\t5", "G5\r\r", "Gé5", "J\1775"})
+        EXPECT_FALSE(parseBoard(lines({"G1", line}, "J0", 81))) << line;
 }
 
 TEST(Files, SavingTwiceKeepsOneFileWithTheLaterBoard) {
@@ -192,24 +204,35 @@ TEST(Files, ReadingStopsAtTheLimit) {
     EXPECT_FALSE(reason.empty());
 }
 
-TEST(Files, ListingShowsPlainVisibleSavedGamesInNameOrder) {
+// In the order a person reads them: case and accents folded, numbers by their value.
+TEST(Files, ListingShowsPlainVisibleSavedGamesInReadingOrder) {
     TempFolder folder;
-    for (const char* name : {"tessalB.txt", "tessalA.txt", "tessal.txt", ".tessalhidden.txt",
-                             "other.txt", "tessalC.txt.tmp"})
+    for (const char* name : {"Bob", "Zoé", "alice", "émile", "partie10", "Partie9", "partie 2",
+                             "Œuvre", "oeuvrd", "\xe9t\xe9", "007", "7", "8", ""})
+        folder.write("tessal" + std::string(name) + ".txt", "x");
+    for (const char* name : {".tessalhidden.txt", "other.txt", "tessalC.txt.tmp"})
         folder.write(name, "x");
     fs::create_directory(folder.path / "tessalfolder.txt");
     std::string reason;
-    EXPECT_EQ(savedGameNames(folder.str(), reason), (std::vector<std::string>{"", "A", "B"}));
+    EXPECT_EQ(
+        savedGameNames(folder.str(), reason),
+        (std::vector<std::string>{"", "007", "7", "8", "alice", "Bob", "émile", "oeuvrd", "Œuvre",
+                                  "partie 2", "Partie9", "partie10", "Zoé", "\xe9t\xe9"}));
     EXPECT_FALSE(savedGameNames(folder.str() + "/missing", reason)); // not "no saved games"
-    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(reason, "le répertoire n'existe plus");
 }
 
 TEST(Files, AProtectedSaveIsRefusedALinkFollowedAndPermissionsKept) {
     TempFolder folder;
     folder.write("tessalgarde.txt", "kept");
     fs::permissions(folder.path / "tessalgarde.txt", fs::perms::owner_read | fs::perms::group_read);
-    const auto refused = writeFileAtomically(savedGamePath(folder.str(), "garde"), "new");
-    ASSERT_TRUE(refused); // even for root, who could write it
+    // Even for root, who could write it; and the reasons a player meets, in French.
+    EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str(), "garde"), "new"),
+              "le fichier est protégé en écriture");
+    EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str(), std::string(300, 'x')), "new"),
+              "le nom est trop long");
+    EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str() + "/parti", "x"), "new"),
+              "le répertoire n'existe plus");
     EXPECT_EQ(folder.read("tessalgarde.txt"), "kept");
 
     fs::create_directory(folder.path / "ailleurs");
@@ -220,6 +243,51 @@ TEST(Files, AProtectedSaveIsRefusedALinkFollowedAndPermissionsKept) {
     EXPECT_TRUE(fs::is_symlink(folder.path / "tessallien.txt"));
     EXPECT_EQ(folder.read("ailleurs/vraie.txt"), "new");
     EXPECT_EQ(fs::status(folder.path / "ailleurs/vraie.txt").permissions(), fs::perms(0640));
+}
+
+// Only a plain file is replaced: a link to anything else is refused, and what it leads to
+// left as it was.
+TEST(Files, ASaveReplacesNothingButASavedGame) {
+    TempFolder folder;
+    fs::create_directories(folder.path / "ailleurs/dossier");
+    fs::create_symlink("boucle", folder.path / "ailleurs/boucle");
+    ASSERT_EQ(::mkfifo((folder.path / "ailleurs/fifo").c_str(), 0644), 0);
+    std::vector<std::string> refused = {"fifo", "dossier", "boucle"};
+    if (::mknod((folder.path / "ailleurs/null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        refused.push_back("null"); // as root
+    for (const std::string& name : refused) {
+        const fs::path link = folder.path / ("tessal" + name + ".txt"),
+                       away = folder.path / "ailleurs" / name;
+        fs::create_symlink(away, link);
+        const auto was = fs::symlink_status(away).type();
+        EXPECT_EQ(writeFileAtomically(link.string(), "new"),
+                  "ce nom est pris par autre chose qu'une partie enregistrée");
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(fs::symlink_status(away).type(), was) << name;
+    }
+}
+
+// A FAT stick through FUSE's fusefat keeps no permissions: saves go in all the same.
+TEST(Files, AFatStickTakesSavesUnlessMountedReadOnly) {
+    TempFolder stick;
+    const std::string image = stick.str() + "/img", point = stick.str() + "/point";
+    const auto mount = [&](const std::string& mode) {
+        return std::system(("fusefat -o " + mode + " " + image + " " + point + " >/dev/null 2>&1")
+                               .c_str()) == 0;
+    };
+    const auto unmount = [&] { return std::system(("fusermount -u " + point).c_str()) == 0; };
+    fs::create_directory(point);
+    if (std::system(("mkfs.vfat -C " + image + " 2048 >/dev/null 2>&1").c_str()) != 0 ||
+        !mount("rw+"))
+        GTEST_SKIP() << "no FAT volume through fusefat here";
+    const std::string path = savedGamePath(point, "partie");
+    EXPECT_EQ(writeFileAtomically(path, "first"), std::nullopt);
+    EXPECT_EQ(writeFileAtomically(path, "second"), std::nullopt);
+    EXPECT_TRUE(unmount() && mount("ro"));
+    EXPECT_EQ(writeFileAtomically(path, "third"), "le volume est en lecture seule");
+    EXPECT_EQ(stick.read("point/tessalpartie.txt"), "second");
+    EXPECT_EQ(std::distance(fs::directory_iterator(point), fs::directory_iterator()), 1);
+    EXPECT_TRUE(unmount());
 }
 
 // Another user's doing, played as root by handing files or the save itself to "nobody".
