@@ -43,7 +43,7 @@ check_deb() { # build folder, what the package is
 
 # The plain build, less the tests the package leaves out.
 cmake -S . -B build-plain -DBUILD_TESTING=OFF
-cmake --build build-plain
+cmake --build build-plain --parallel
 (cd build-plain && rm -f tessal_*.deb && cpack)
 check_deb build-plain "of a plain build"
 
