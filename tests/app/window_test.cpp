@@ -6,6 +6,7 @@
 #include "app/contrast.h"
 #include "support/fakes.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -221,6 +222,34 @@ class WindowTest : public QObject {
         QCOMPARE(face.pixelColor(5, 5), QColor(255, 255, 192));
         const QImage button = control("Command2")->grab().toImage();
         QCOMPARE(button.pixelColor(4, 4), QColor(255, 128, 128));
+    }
+
+    // Each cell tells a screen reader where it stands and whose digit it holds: every cell as
+    // one connects, then each change; with none listening, a deal writes no description.
+    void cellsAreDescribedWhileAReaderListens() {
+        if (QAccessible::isActive())
+            QSKIP("a screen reader listens on this desktop");
+        const auto describedAsShown = [this] {
+            for (int index : kBoardOrder)
+                if (cell(index)->accessibleDescription().toStdString() !=
+                    layout::cellDescription(index, cell(index)->text().toStdString(),
+                                            cell(index)->background()))
+                    return false;
+            return true;
+        };
+        for (int index : kBoardOrder)
+            QVERIFY(cell(index)->accessibleDescription().isEmpty());
+        QAccessible::setActive(true);
+        QVERIFY(describedAsShown());
+        const int open = firstOpenCell();
+        pick(open, allowedDigit(open));
+        QCOMPARE(cell(open)->accessibleDescription(),
+                 QStringLiteral("ligne %1, colonne %2, chiffre du joueur")
+                     .arg(rowOf(open) + 1)
+                     .arg(columnOf(open) + 1));
+        click("Command2");
+        QVERIFY(describedAsShown());
+        QAccessible::setActive(false);
     }
 
     void theListOpensBesideAnEmptyCellInFrontOfTheCells() {
