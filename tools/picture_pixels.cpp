@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 
@@ -25,21 +26,22 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "picture_pixels: cannot read %s\n", qPrintable(arguments[k]));
             return 1;
         }
-        // As a pixmap on a screen of 24 bits holds it: opaque, or with its alpha premultiplied.
+        // An opaque picture keeps its three bytes a pixel, which painting reads as they stand;
+        // one with alpha, as a pixmap holds it, premultiplied.
         const bool opaque = !image.hasAlphaChannel();
-        image.convertTo(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        image.convertTo(opaque ? QImage::Format_RGB888 : QImage::Format_ARGB32_Premultiplied);
+        // As the words its rows fill, whose lengths Qt keeps to a multiple of four bytes.
+        const auto* words = reinterpret_cast<const std::uint32_t*>(image.constBits());
         out << "const std::uint32_t pixels" << k << "[] = {";
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                out << ((x % 8) ? " " : "\n    ") << "0x" << std::hex << line[x] << std::dec << ',';
-        }
+        for (qsizetype w = 0; w < image.sizeInBytes() / 4; ++w)
+            out << ((w % 8) ? " " : "\n    ") << "0x" << std::hex << words[w] << std::dec << ',';
         out << "\n};\n";
-        entries << QStringLiteral("    {\"%1\", %2, %3, QImage::Format_%4, pixels%5},\n")
+        entries << QStringLiteral("    {\"%1\", %2, %3, %4, QImage::Format_%5, pixels%6},\n")
                        .arg(QFileInfo(arguments[k]).fileName())
                        .arg(image.width())
                        .arg(image.height())
-                       .arg(opaque ? "RGB32" : "ARGB32_Premultiplied")
+                       .arg(image.bytesPerLine())
+                       .arg(opaque ? "RGB888" : "ARGB32_Premultiplied")
                        .arg(k);
     }
     out << "const DecodedPicture kPictures[] = {\n"

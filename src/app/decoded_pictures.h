@@ -11,9 +11,9 @@ namespace tessal::layout {
 
 struct DecodedPicture {
     const char* file; // its name in assets/, as the layout table gives it
-    int width, height;
+    int width, height, bytesPerLine;
     QImage::Format format;
-    const std::uint32_t* pixels;
+    const std::uint32_t* pixels; // its rows, one after the other
 };
 std::span<const DecodedPicture> decodedPictures();
 

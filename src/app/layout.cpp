@@ -19,11 +19,13 @@ QFont boldFont(const FontFace& face) {
 
 QPixmap pixmap(const Picture& picture, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1) {
+        // Shown from where the build put it, in its own format: nothing is copied.
         for (const DecodedPicture& decoded : decodedPictures())
             if (std::strcmp(decoded.file, picture.file) == 0)
                 return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(decoded.pixels),
-                                                 decoded.width, decoded.height, decoded.width * 4,
-                                                 decoded.format));
+                                                 decoded.width, decoded.height,
+                                                 decoded.bytesPerLine, decoded.format),
+                                          Qt::NoFormatConversion);
         return {};
     }
     // Qt's own lookup serves a fractional scale from the plain file, blown up and blurred; the
