@@ -241,12 +241,6 @@ class WindowTest : public QObject {
             QVERIFY(cell(index)->accessibleDescription().isEmpty());
         QAccessible::setActive(true);
         QVERIFY(describedAsShown());
-        const int open = firstOpenCell();
-        pick(open, allowedDigit(open));
-        QCOMPARE(cell(open)->accessibleDescription(),
-                 QStringLiteral("ligne %1, colonne %2, chiffre du joueur")
-                     .arg(rowOf(open) + 1)
-                     .arg(columnOf(open) + 1));
         click("Command2");
         QVERIFY(describedAsShown());
         QAccessible::setActive(false);
