@@ -4,7 +4,7 @@ set -eu
 packages="cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev googletest libgtest-dev
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core python3
     dpkg-dev desktop-file-utils appstream lintian man-db clang libclang-rt-14-dev
-    libbenchmark-dev libxdamage-dev weston qt6-wayland qt6ct
+    libbenchmark-dev libxdamage-dev valgrind weston qt6-wayland qt6ct
     dbus-daemon at-spi2-core python3-pyatspi fusefat dosfstools"
 missing=""
 for package in $packages; do

@@ -1,6 +1,10 @@
 #include "layout.h"
 
+#include "app/decoded_pictures.h"
+
 #include <QStringList>
+
+#include <cstring>
 
 namespace tessal::layout {
 
@@ -14,12 +18,19 @@ QFont boldFont(const FontFace& face) {
 }
 
 QPixmap pixmap(const Picture& picture, qreal devicePixelRatio) {
-    const QString resources = QStringLiteral(":/");
-    if (devicePixelRatio <= 1)
-        return QPixmap(resources + qText(picture.file));
+    if (devicePixelRatio <= 1) {
+        // Shown from where the build put it, in its own format: nothing is copied.
+        for (const DecodedPicture& decoded : decodedPictures())
+            if (std::strcmp(decoded.file, picture.file) == 0)
+                return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(decoded.pixels),
+                                                 decoded.width, decoded.height,
+                                                 decoded.bytesPerLine, decoded.format),
+                                          Qt::NoFormatConversion);
+        return {};
+    }
     // Qt's own lookup serves a fractional scale from the plain file, blown up and blurred; the
     // "@2x" file brought down to the screen's pixels stays sharp at every scale above one.
-    QPixmap sharp(resources + QString::fromStdString(sharpFile(picture)));
+    QPixmap sharp(QStringLiteral(":/") + QString::fromStdString(sharpFile(picture)));
     const QSize size = (QSizeF(pixelSize(picture)) * devicePixelRatio).toSize();
     if (!sharp.isNull() && sharp.size() != size)
         sharp = sharp.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

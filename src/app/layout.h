@@ -27,8 +27,8 @@ inline QString qText(const char* text) {
 }
 QFont boldFont(const FontFace& face);
 
-// A picture from the game's resources. On a screen scaled above one, the "@2x" file, brought
-// down to the screen's pixels.
+// A picture of the game: at the normal scale, as the build decoded it; on a screen scaled above
+// one, the "@2x" file from the resources, brought down to the screen's pixels.
 QPixmap pixmap(const Picture& picture, qreal devicePixelRatio);
 inline QSize pixelSize(const Picture& picture) {
     return QSize(picture.width, picture.height);

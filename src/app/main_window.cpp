@@ -68,7 +68,7 @@ MainWindow::MainWindow(WindowServices services)
     QTimer::singleShot(0, this, [this] {
         QIcon icon;
         for (const Picture& picture : kIcons)
-            icon.addFile(QStringLiteral(":/") + qText(picture.file), pixelSize(picture));
+            icon.addPixmap(pixmap(picture, 1));
         setWindowIcon(icon);
     });
     resize(px(kClientWidth), px(kClientHeight));

@@ -56,6 +56,13 @@ QString fittedToLabel(const QLabel* label, const QString& path) {
 
 } // namespace
 
+ButtonCells::ButtonCells() : readerListens_(QAccessible::isActive()) {
+    QAccessible::installActivationObserver(this);
+}
+ButtonCells::~ButtonCells() {
+    QAccessible::removeActivationObserver(this);
+}
+
 std::string ButtonCells::text(int cell) const {
     return buttons[cell]->text().toStdString();
 }
@@ -71,9 +78,18 @@ void ButtonCells::setColour(int cell, Colour colour) {
     describe(cell);
 }
 void ButtonCells::describe(int cell) {
+    // Only a screen reader hears it: with none listening, a deal spares 81 descriptions.
     CellButton* button = buttons[cell];
+    if (!readerListens_ || !button)
+        return;
     button->setAccessibleDescription(QString::fromStdString(
         cellDescription(cell, button->text().toStdString(), button->background())));
+}
+void ButtonCells::accessibilityActiveChanged(bool active) {
+    readerListens_ = active;
+    if (active)
+        for (int cell : kBoardOrder)
+            describe(cell);
 }
 void ButtonCells::setVisible(int cell, bool visible) {
     buttons[cell]->setVisible(visible);

@@ -7,6 +7,8 @@
 #include "play/play.h"
 #include "savegame/file_panel.h"
 
+#include <QAccessible>
+
 #include <array>
 #include <string>
 
@@ -20,8 +22,13 @@ class ChoiceList;
 class FolderList;
 
 // The board as it lives in the 81 cell buttons.
-class ButtonCells final : public Cells {
+class ButtonCells final : public Cells, private QAccessible::ActivationObserver {
   public:
+    ButtonCells();
+    ButtonCells(const ButtonCells&) = delete;
+    ButtonCells& operator=(const ButtonCells&) = delete;
+    ~ButtonCells() override;
+
     std::array<CellButton*, kHighestCell + 1> buttons{};
 
     std::string text(int cell) const override;
@@ -30,7 +37,12 @@ class ButtonCells final : public Cells {
     void setColour(int cell, Colour colour) override;
     void setVisible(int cell, bool visible) override;
     // What a screen reader tells of the cell: where it stands, and a given, an entry or empty.
+    // Written while one listens, and for every cell as one connects.
     void describe(int cell);
+
+  private:
+    void accessibilityActiveChanged(bool active) override;
+    bool readerListens_;
 };
 
 // The digit picker as it lives in List1.

@@ -1,5 +1,6 @@
 // The window at a scale of 1, 1.25, 1.5 or 2 (QT_SCALE_FACTOR, set by the test's runner), read
-// pixel by pixel: the grid scales as one piece and the pictures load, at their size, sharp.
+// pixel by pixel: the grid scales as one piece and the pictures load, at their size, sharp, and
+// at the normal scale with no image file read.
 #include "app/main_window.h"
 
 #include "app/cell_button.h"
@@ -7,6 +8,7 @@
 #include "support/fakes.h"
 #include "support/palettes.h"
 
+#include <QColorSpace>
 #include <QLabel>
 #include <QListWidget>
 #include <QtTest>
@@ -28,6 +30,9 @@ class ScalingTest : public QObject {
     QRgb at(int x, int y) const { return shot.pixel(x, y); }
     int device(int logical) const { return qRound(logical * ratio); }
     QSize inDevicePixels(QSize size) const { return (QSizeF(size) * ratio).toSize(); }
+    static QString assetFile(const char* file) {
+        return QStringLiteral(TESSAL_ASSETS "/") + layout::qText(file);
+    }
 
   private slots:
     void initTestCase() {
@@ -41,6 +46,37 @@ class ScalingTest : public QObject {
         ratio = window->devicePixelRatioF();
         QVERIFY2(ratio >= 1 && ratio <= 2, "run with QT_SCALE_FACTOR between 1 and 2");
         shot = window->grab().toImage();
+    }
+
+    // First, before anything else here reads a picture: the first frame, its pictures and the
+    // window's icon loaded no image reader and no JPEG library.
+    void theFirstFrameLoadsNoImageReader() {
+        if (ratio != 1)
+            QSKIP("above the normal scale the sharp pictures are read from their files");
+        QTRY_VERIFY(!window->windowIcon().isNull());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        for (const QByteArray& mapping : maps.readAll().split('\n'))
+            QVERIFY2(!mapping.contains("/imageformats/") && !mapping.contains("/libjpeg"),
+                     mapping.constData());
+    }
+
+    // What the game holds of each picture for the normal scale is, pixel for pixel, what a
+    // pixmap makes of its file. Painting applies no colour space, which a PNG may name.
+    void thePicturesHeldAreTheFilesPixels() {
+        QList<layout::Picture> pictures{layout::kBackdrop, layout::kEraser};
+        for (const layout::Picture& icon : layout::kIcons)
+            pictures << icon;
+        const auto pixels = [](const QPixmap& pixmap) {
+            QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            image.setColorSpace(QColorSpace());
+            return image;
+        };
+        for (const layout::Picture& picture : pictures) {
+            const QImage file = pixels(QPixmap::fromImage(QImage(assetFile(picture.file))));
+            QVERIFY2(!file.isNull(), picture.file);
+            QCOMPARE(pixels(layout::pixmap(picture, 1)), file);
+        }
     }
 
     // Along a row and a column of cells: inside a box each cell covers its neighbour's last
@@ -113,8 +149,7 @@ class ScalingTest : public QObject {
         QTRY_VERIFY(!window->windowIcon().isNull());
         QList<QSize> stated;
         for (const layout::Picture& icon : layout::kIcons) {
-            QCOMPARE(QImage(QStringLiteral(":/") + layout::qText(icon.file)).size(),
-                     layout::pixelSize(icon));
+            QCOMPARE(layout::pixmap(icon, 1).size(), layout::pixelSize(icon));
             stated << layout::pixelSize(icon);
         }
         QCOMPARE(window->windowIcon().availableSizes(), stated);
@@ -137,7 +172,7 @@ class ScalingTest : public QObject {
             return sum;
         };
         QVERIFY(distance(QStringLiteral(":/eraser@2x.png")) <
-                distance(QStringLiteral(":/eraser.png")));
+                distance(assetFile(layout::kEraser.file)));
     }
 
     void whereTheKeyboardIsShows_data() {

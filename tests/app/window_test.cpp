@@ -236,6 +236,28 @@ class WindowTest : public QObject {
         QCOMPARE(button.pixelColor(4, 4), QColor(255, 128, 128));
     }
 
+    // Each cell tells a screen reader where it stands and whose digit it holds: every cell as
+    // one connects, then each change; with none listening, a deal writes no description.
+    void cellsAreDescribedWhileAReaderListens() {
+        if (QAccessible::isActive())
+            QSKIP("a screen reader listens on this desktop");
+        const auto describedAsShown = [this] {
+            for (int index : kBoardOrder)
+                if (cell(index)->accessibleDescription().toStdString() !=
+                    layout::cellDescription(index, cell(index)->text().toStdString(),
+                                            cell(index)->background()))
+                    return false;
+            return true;
+        };
+        for (int index : kBoardOrder)
+            QVERIFY(cell(index)->accessibleDescription().isEmpty());
+        QAccessible::setActive(true);
+        QVERIFY(describedAsShown());
+        click("Command2");
+        QVERIFY(describedAsShown());
+        QAccessible::setActive(false);
+    }
+
     void theListOpensBesideAnEmptyCellInFrontOfTheCells() {
         const int open = firstOpenCell();
         QTest::mouseClick(cell(open), Qt::LeftButton);

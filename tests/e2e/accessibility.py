@@ -3,8 +3,11 @@
 pyatspi while the game runs under Xvfb, on a D-Bus session bus and an accessibility bus that
 this test starts for itself and stops. The game is driven with xdotool, as a player would.
 
-Usage: accessibility.py PATH_TO_TESSAL PATH_TO_LAYOUT_JSON   (with a Python that has pyatspi:
-Debian's python3)
+With --reader-after-start the accessibility bus comes up only once the game's window shows, as
+when a screen reader is started after the game: all the same must be read.
+
+Usage: accessibility.py PATH_TO_TESSAL PATH_TO_LAYOUT_JSON [--reader-after-start]
+(with a Python that has pyatspi: Debian's python3)
 """
 import os
 import select
@@ -37,10 +40,11 @@ def wait_for(what, probe, timeout=TIMEOUT):
 
 class Buses:
     """A D-Bus session bus in a runtime folder of its own, and the accessibility bus that
-    at-spi-bus-launcher starts beside it. Each runs in its own process group, which close()
-    ends: the launcher's group holds the accessibility bus and the registry it starts."""
+    at-spi-bus-launcher starts beside it, at once or when start_reader() is called. Each runs
+    in its own process group, which close() ends: the launcher's group holds the
+    accessibility bus and the registry it starts."""
 
-    def __init__(self, runtime):
+    def __init__(self, runtime, reader=True):
         self.processes = []
         self.env = dict(os.environ, XDG_RUNTIME_DIR=runtime)
         self.env.pop("DISPLAY", None)  # nothing is announced on the caller's X server
@@ -50,20 +54,24 @@ class Buses:
             if not select.select([session.stdout], [], [], TIMEOUT)[0]:
                 raise Failure("dbus-daemon printed no address")
             self.env["DBUS_SESSION_BUS_ADDRESS"] = session.stdout.readline().decode().strip()
-            launcher = shutil.which("at-spi-bus-launcher", path=LAUNCHER_PATH)
-            if not launcher:
-                raise Failure("no at-spi-bus-launcher")
-            self.start([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL)
-            # Asked only once the launcher owns its name: asking first would start another.
-            wait_for("org.a11y.Bus on the session bus", lambda: "true" in self.send(
-                "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"))
-            self.a11y = self.send("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
-            if not self.a11y.startswith("unix:"):
-                raise Failure("no accessibility bus: %r" % self.a11y)
+            if reader:
+                self.start_reader()
         except BaseException:
             self.close()
             raise
+
+    def start_reader(self):
+        launcher = shutil.which("at-spi-bus-launcher", path=LAUNCHER_PATH)
+        if not launcher:
+            raise Failure("no at-spi-bus-launcher")
+        self.start([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL)
+        # Asked only once the launcher owns its name: asking first would start another.
+        wait_for("org.a11y.Bus on the session bus", lambda: "true" in self.send(
+            "org.freedesktop.DBus", "/org/freedesktop/DBus",
+            "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"))
+        self.a11y = self.send("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
+        if not self.a11y.startswith("unix:"):
+            raise Failure("no accessibility bus: %r" % self.a11y)
 
     def start(self, command, **kwargs):
         process = subprocess.Popen(command, env=self.env, stdin=subprocess.DEVNULL,
@@ -253,12 +261,12 @@ def check_panel(reader, game, checks):
                   differ("the label", labels, [(shown, "Répertoire d'enregistrement")]))
 
 
-def run(binary):
+def run(binary, reader_after_start):
     work = tempfile.mkdtemp(prefix="tessal-a11y-")
     os.chmod(work, 0o700)
     buses = game = None
     try:
-        buses = Buses(work)
+        buses = Buses(work, reader=not reader_after_start)
         # The game and pyatspi both ask the session bus for the accessibility bus: started
         # with AT_SPI_BUS_ADDRESS, which Qt 6.4 takes as it is, the game never showed in the
         # registry.
@@ -266,9 +274,12 @@ def run(binary):
                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         for name in ("AT_SPI_BUS_ADDRESS", "DISPLAY"):
             os.environ.pop(name, None)
-        import pyatspi
 
         game = e2e.Game(binary, work)
+        if reader_after_start:
+            buses.start_reader()  # the game sees the bus come and connects to it
+        import pyatspi
+
         reader = Reader(pyatspi, game.game.pid)
         checks = Checks()
         check_controls(reader, game, checks)
@@ -294,7 +305,7 @@ if __name__ == "__main__":
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL - stopped"))  # still cleans up
     try:
         e2e.use_layout(sys.argv[2])
-        run(sys.argv[1])
+        run(sys.argv[1], "--reader-after-start" in sys.argv[3:])
     except (Failure, subprocess.TimeoutExpired) as failure:
         print("FAIL - %s" % failure)
         sys.exit(1)
