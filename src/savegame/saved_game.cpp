@@ -1,5 +1,7 @@
 #include "saved_game.h"
 
+#include "savegame/durable.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -327,19 +329,6 @@ bool linkUnnamed(int fd, const std::string& name) {
            (errno == ENOENT && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0);
 }
 
-// So that a save reported as done survives a power cut, the rename too must reach the disk.
-// The new save is in place by now, whatever this meets: a folder the player may write but
-// not open is synced with the rest of the machine.
-void syncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        ::sync();
-        return;
-    }
-    ::fsync(fd);
-    ::close(fd);
-}
-
 } // namespace
 
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
@@ -413,8 +402,7 @@ std::optional<std::string> writeFileAtomically(const std::string& path, std::str
         ::unlink(temporary.c_str());
         return reason;
     }
-    syncFolder(folder);
-    return std::nullopt;
+    return makeDurable(target.string());
 }
 
 std::optional<FileStart> readFileStart(const std::string& path, std::size_t limit,

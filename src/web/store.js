@@ -1,0 +1,49 @@
+// The browser's side of the saved games' folder: IndexedDB through Emscripten's IDBFS, one
+// file at a time.
+mergeInto(LibraryManager.library, {
+  // IDBFS's files, without its whole-folder sync: Emscripten runs that on every fsync, and a
+  // tab opened earlier would write its stale folder over the other tabs' newer saves.
+  tessal_mount_store__deps: ['$FS', '$IDBFS'],
+  tessal_mount_store: function(folder) {
+    const path = UTF8ToString(folder);
+    FS.mkdir(path);
+    FS.mount({mount: IDBFS.mount}, {}, path);
+    // Asks the browser to keep the saves even when it runs short of room.
+    if (typeof navigator == 'object' && navigator.storage && navigator.storage.persist)
+      navigator.storage.persist();
+  },
+
+  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in.
+  tessal_refresh_store__deps: ['$FS', '$IDBFS'],
+  tessal_refresh_store: function(folder) {
+    return Asyncify.handleAsync(() => new Promise((resolve) => {
+      const mount = FS.lookupPath(UTF8ToString(folder)).node.mount;
+      IDBFS.syncfs(mount, true, () => resolve());
+    }));
+  },
+
+  // The one file put into IndexedDB with strict durability: done once the browser has it on
+  // disk. Returns 0, or the name of the error as a string the caller frees.
+  tessal_store_file__deps: ['$FS', '$IDBFS'],
+  tessal_store_file: function(folder, file) {
+    return Asyncify.handleAsync(() => new Promise((resolve) => {
+      const path = UTF8ToString(file);
+      const fail = (error) => resolve(allocateUTF8(String((error && error.name) || error)));
+      IDBFS.getDB(UTF8ToString(folder), (error, db) => {
+        if (error) return fail(error);
+        IDBFS.loadLocalEntry(path, (error, entry) => {
+          if (error) return fail(error);
+          try {
+            const transaction =
+                db.transaction([IDBFS.DB_STORE_NAME], 'readwrite', {durability: 'strict'});
+            transaction.objectStore(IDBFS.DB_STORE_NAME).put(entry, path);
+            transaction.oncomplete = () => resolve(0);
+            transaction.onabort = () => fail(transaction.error);
+          } catch (e) {
+            fail(e);
+          }
+        });
+      });
+    }));
+  },
+});
