@@ -1,0 +1,259 @@
+// What the desktop's widgets do by themselves, done for the page's elements: a press and a
+// click on a cell, the keys on a cell, the list boxes' choices, the eraser's drag, files
+// dropped from the desktop, and the window scaled to fit the page. Each event ends in the
+// window's handler of the same name.
+(function() {
+  'use strict';
+  const root = document.getElementById('window');
+  const frame = document.getElementById('frame');
+
+  // While a handler waits inside a box or for the browser's store, the page takes no other
+  // input, as a modal box holds the desktop's window: no handler ever runs inside another.
+  function ready() {
+    return runtimeInitialized && !Asyncify.currData;
+  }
+  function handle(name, ...args) {
+    if (ready())
+      Module['_' + name](...args);
+  }
+
+  function cellOf(target) {
+    const cell = target.closest && target.closest('.cell');
+    return cell ? Number(cell.dataset.cell) : 0;
+  }
+  // The lines are drawn on the window itself: a click on them is a click on the window.
+  function bare(target) {
+    return target == root || target.classList.contains('line');
+  }
+
+  let pressedOnWindow = false;
+  root.addEventListener('pointerdown', (event) => {
+    const cell = cellOf(event.target);
+    if (cell)
+      handle('Command1_MouseDown', cell);
+    pressedOnWindow = bare(event.target);
+    if (event.target.id == 'Image1')
+      dragEraser(event);
+  });
+  root.addEventListener('pointerup', (event) => {
+    if (pressedOnWindow && bare(event.target))
+      handle('Form_Click');
+    pressedOnWindow = false;
+  });
+  root.addEventListener('click', (event) => {
+    const cell = cellOf(event.target);
+    const command = event.target.closest('button.command');
+    const option = event.target.closest('[role=option]');
+    if (cell)
+      handle('Command1_Click', cell);
+    else if (command)
+      handle(command.id + '_Click');
+    else if (option)
+      pick(option.parentElement, rowOf(option), event.type);
+  });
+  root.addEventListener('dblclick', (event) => {
+    const option = event.target.closest('[role=option]');
+    if (option)
+      pick(option.parentElement, rowOf(option), event.type);
+  });
+  root.addEventListener('change', (event) => {
+    if (event.target.id == 'Drive1')
+      handle('Drive1_Change');
+  });
+  root.addEventListener('contextmenu', (event) => event.preventDefault());
+  root.addEventListener('keydown', (event) => {
+    const cell = cellOf(event.target);
+    if (cell)
+      cellKey(event, cell);
+    else if (event.target.getAttribute('role') == 'listbox')
+      listKey(event, event.target);
+  });
+
+  // Space presses a cell and its release clicks it, as the button does; Enter does both at
+  // once; Delete or Backspace erases as the eraser does; the arrows move across the grid.
+  const steps = {ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1]};
+  function cellKey(event, cell) {
+    if (event.key == ' ') {
+      if (!event.repeat)
+        handle('Command1_MouseDown', cell);
+      return;
+    }
+    if (event.key == 'Enter') {
+      event.preventDefault();
+      if (!event.repeat) {
+        handle('Command1_MouseDown', cell);
+        handle('Command1_Click', cell);
+      }
+    } else if (event.key == 'Delete' || event.key == 'Backspace') {
+      event.preventDefault();
+      handle('Command1_DragDrop', cell, 1);
+    } else if (steps[event.key]) {
+      event.preventDefault();
+      handle('stepFocus', cell, ...steps[event.key]);
+    }
+  }
+
+  // The list boxes. The digits and the saved games report every choice: a click, even on the
+  // item chosen already, a move of the keyboard, Enter or Space, a key an item starts with.
+  // Ctrl with a move walks without choosing; with nothing chosen yet, the first Down chooses
+  // the first item and Up the last; Escape turns the digits down. The folder list only
+  // highlights, and opens a folder on a double-click or Enter.
+  const lists = {
+    List1: {choose: () => handle('List1_Click'), dismiss: () => handle('Form_Click')},
+    List2: {choose: () => handle('List2_Click')},
+    Dir1: {open: (row) => handle('Dir1_Open', row)},
+  };
+  function rowOf(option) {
+    return Array.prototype.indexOf.call(option.parentElement.children, option);
+  }
+  function chosenRow(list) {
+    return Array.prototype.findIndex.call(list.children,
+                                          (o) => o.getAttribute('aria-selected') == 'true');
+  }
+  function currentRow(list) {
+    const current = list.querySelector('.current');
+    return current ? rowOf(current) : chosenRow(list);
+  }
+  function mark(list, row, choose) {
+    Array.prototype.forEach.call(list.children, (option, k) => {
+      option.classList.toggle('current', k == row);
+      if (choose)
+        option.setAttribute('aria-selected', String(k == row));
+    });
+    list.setAttribute('aria-activedescendant', list.children[row].id);
+    list.children[row].scrollIntoView({block: 'nearest'});
+  }
+  function pick(list, row, how) {
+    const behaviour = lists[list.id];
+    if (!ready() || !behaviour)
+      return;
+    if (behaviour.open) {
+      mark(list, row, true);
+      if (how == 'dblclick' || how == 'Enter')
+        behaviour.open(row);
+      return;
+    }
+    if (how != 'dblclick') {
+      mark(list, row, true);
+      behaviour.choose();
+    }
+  }
+  function listKey(event, list) {
+    const behaviour = lists[list.id];
+    const count = list.children.length, row = currentRow(list);
+    if (event.key == 'Escape') {
+      if (behaviour.dismiss)
+        behaviour.dismiss();
+      return;
+    }
+    if (count == 0)
+      return;
+    const moves = {ArrowDown: Math.min(row + 1, count - 1), ArrowUp: Math.max(row - 1, 0),
+                   Home: 0, End: count - 1};
+    const to = moves[event.key];
+    if (to !== undefined) {
+      event.preventDefault();
+      if (behaviour.open)
+        pick(list, to, event.key);
+      else if (event.ctrlKey)
+        mark(list, to, false);
+      else if (chosenRow(list) < 0 && (event.key == 'ArrowDown' || event.key == 'ArrowUp'))
+        pick(list, event.key == 'ArrowDown' ? 0 : count - 1, event.key);
+      else if (to != row)
+        pick(list, to, event.key);
+      return;
+    }
+    if (event.key == 'Enter' || event.key == ' ') {
+      event.preventDefault();
+      if (!event.repeat && row >= 0)
+        pick(list, row, event.key == ' ' && behaviour.open ? 'key' : 'Enter');
+      return;
+    }
+    if (!behaviour.open && event.key.length == 1 && event.key.trim() && !event.ctrlKey &&
+        !event.altKey && !event.metaKey) {
+      event.preventDefault();
+      const from = chosenRow(list), typed = event.key.toLowerCase();
+      for (let step = 1; step <= count; ++step) {
+        const k = (from + step) % count;
+        if (list.children[k].textContent.toLowerCase().startsWith(typed))
+          return pick(list, k, 'key');
+      }
+    }
+  }
+
+  // The eraser follows the pointer, mouse or finger, until it is let go; let go over a cell,
+  // it is dropped there. The picture itself never moves.
+  function dragEraser(event) {
+    if (!ready())
+      return;
+    event.preventDefault();
+    const eraser = event.target;
+    eraser.setPointerCapture(event.pointerId);
+    const dragged = eraser.cloneNode();
+    dragged.removeAttribute('id');
+    dragged.alt = '';
+    dragged.className = 'dragged';
+    document.body.append(dragged);
+    const follow = (at) => {
+      dragged.style.left = at.clientX - dragged.width / 2 + 'px';
+      dragged.style.top = at.clientY - dragged.height / 2 + 'px';
+    };
+    const end = (at) => {
+      eraser.removeEventListener('pointermove', follow);
+      eraser.removeEventListener('pointerup', end);
+      eraser.removeEventListener('pointercancel', end);
+      dragged.remove();
+      const under = at.type == 'pointerup' && document.elementFromPoint(at.clientX, at.clientY);
+      const cell = under ? cellOf(under) : 0;
+      if (cell)
+        handle('Command1_DragDrop', cell, 1);
+    };
+    follow(event);
+    eraser.addEventListener('pointermove', follow);
+    eraser.addEventListener('pointerup', end);
+    eraser.addEventListener('pointercancel', end);
+  }
+
+  // A saved-game file dropped anywhere on the page, from the desktop or a download.
+  document.addEventListener('dragover', (event) => {
+    if (event.dataTransfer.types.includes('Files')) {
+      event.preventDefault();
+      event.dataTransfer.dropEffect = 'copy';
+    }
+  });
+  document.addEventListener('drop', async (event) => {
+    if (!event.dataTransfer.types.includes('Files'))
+      return;
+    event.preventDefault();
+    for (const file of Array.from(event.dataTransfer.files)) {
+      const bytes = new Uint8Array(await file.arrayBuffer());
+      if (!ready())
+        return;
+      const copy = _malloc(Math.max(bytes.length, 1));
+      HEAPU8.set(bytes, copy);
+      await ccall('addDroppedFile', null, ['string', 'number', 'number'],
+                  [file.name, copy, bytes.length], {async: true});
+      _free(copy);
+    }
+  });
+
+  // Other tabs may have saved meanwhile: the downloads follow when the page shows again.
+  document.addEventListener('visibilitychange', () => {
+    if (!document.hidden)
+      handle('offerSavedGames');
+  });
+
+  // The whole window scaled to the page, keeping its proportions.
+  function fit() {
+    const page = document.documentElement;
+    const scale = Math.min(page.clientWidth / root.offsetWidth, page.clientHeight / root.offsetHeight);
+    root.style.transform = 'scale(' + scale + ')';
+    frame.style.width = root.offsetWidth * scale + 'px';
+    frame.style.height = root.offsetHeight * scale + 'px';
+  }
+  addEventListener('resize', fit);
+  fit();
+
+  if ('serviceWorker' in navigator)
+    navigator.serviceWorker.register('offline.js');
+})();

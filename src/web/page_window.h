@@ -1,0 +1,80 @@
+// The game's one window as a page: it builds the controls in the page's DOM from the layout
+// table, lends the rules its cells, its digit list, its file panel and its boxes, and answers
+// the page's events with the handlers of the same names.
+#pragma once
+
+#include "board/board.h"
+#include "generator/game_commands.h"
+#include "generator/random_source.h"
+#include "layout/window_layout.h"
+#include "play/play.h"
+#include "savegame/file_panel.h"
+#include "web/page_adapters.h"
+#include "web/page_dialogs.h"
+
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace tessal::web {
+
+class PageWindow {
+  public:
+    // Builds the window inside `root` and deals the first game.
+    explicit PageWindow(val root);
+
+    // The window's event handlers.
+    void Form_Load();
+    void Form_Click();
+    void Command1_MouseDown(int Index);
+    void Command1_Click(int Index);
+    void Command1_DragDrop(int Index, bool sourceIsEraser);
+    void Command2_Click();
+    void Command3_Click();
+    void List1_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Drive1_Change();
+    void Dir1_Change();
+    void List2_Click();
+
+    // A double-click or Enter on an entry of the folder list.
+    void Dir1_Open(int row);
+    // The arrows move the keyboard across the grid as it stands on screen, stopping at its
+    // edges.
+    void stepFocus(int cell, int rowStep, int columnStep);
+    // A file dropped onto the page from the desktop: a sound saved game is added to the folder
+    // the folder list shows; anything else is refused with a message.
+    void addDroppedFile(const std::string& fileName, const std::string& bytes);
+    // Offers every saved game of the stored folder as a file to download, outside the window.
+    void offerSavedGames();
+
+  private:
+    // A control's element, not yet in the window, with its name, tool-tip, name for screen
+    // readers and visibility; its place, colours and font come from the window's stylesheet.
+    static val dressed(const char* tag, const layout::Control& control);
+    static val listBox(const layout::Control& control);
+    static val button(const layout::Control& control);
+    // Into the window in the desktop's keyboard order; what comes first lies beneath.
+    void buildWindow();
+    // The file panel's handlers read and write the stored folder: each starts from what the
+    // browser holds now, other tabs' saves included, and offers the saved games again after.
+    void withStore(void (FilePanel::*handler)());
+
+    val root_;
+    PageDialogs dialogs_;
+    TimeOfDayRandom random_;
+    GameValues values_;
+    PageCells cells_;
+    val image1_, label1_, list1_, list2_, drive1_, dir1_, command6_, savedGames_;
+    PageFolderList folders_;
+    PageDigits digits_;
+    PagePanel panel_;
+    GameCommands commands_;
+    Play play_;
+    FilePanel filePanel_;
+    std::vector<std::string> downloads_; // the object URLs offered, released when replaced
+};
+
+} // namespace tessal::web
