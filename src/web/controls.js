@@ -7,14 +7,26 @@
   const root = document.getElementById('window');
   const frame = document.getElementById('frame');
 
-  // While a handler waits inside a box or for the browser's store, the page takes no other
-  // input, as a modal box holds the desktop's window: no handler ever runs inside another.
-  function ready() {
-    return runtimeInitialized && !Asyncify.currData;
+  // Handlers run one at a time, in the order of their events: one that waits inside a box or
+  // for the browser's store holds the later ones back until it is done, as a desktop window
+  // holds its events while a handler runs. A box also makes the rest of the page inert.
+  const waiting = [];
+  let running = false;
+  function run(call) {
+    if (!runtimeInitialized)
+      return;
+    waiting.push(call);
+    if (!running)
+      runWaiting();
+  }
+  async function runWaiting() {
+    running = true;
+    while (waiting.length)
+      await waiting.shift()();
+    running = false;
   }
   function handle(name, ...args) {
-    if (ready())
-      Module['_' + name](...args);
+    run(() => ccall(name, null, args.map(() => 'number'), args, {async: true}));
   }
 
   function cellOf(target) {
@@ -125,7 +137,7 @@
   }
   function pick(list, row, how) {
     const behaviour = lists[list.id];
-    if (!ready() || !behaviour)
+    if (!behaviour)
       return;
     if (behaviour.open) {
       mark(list, row, true);
@@ -184,8 +196,6 @@
   // The eraser follows the pointer, mouse or finger, until it is let go; let go over a cell,
   // it is dropped there. The picture itself never moves.
   function dragEraser(event) {
-    if (!ready())
-      return;
     event.preventDefault();
     const eraser = event.target;
     eraser.setPointerCapture(event.pointerId);
@@ -227,17 +237,19 @@
     event.preventDefault();
     for (const file of Array.from(event.dataTransfer.files)) {
       const bytes = new Uint8Array(await file.arrayBuffer());
-      if (!ready())
-        return;
-      const copy = _malloc(Math.max(bytes.length, 1));
-      HEAPU8.set(bytes, copy);
-      await ccall('addDroppedFile', null, ['string', 'number', 'number'],
-                  [file.name, copy, bytes.length], {async: true});
-      _free(copy);
+      run(async () => {
+        const copy = _malloc(Math.max(bytes.length, 1));
+        HEAPU8.set(bytes, copy);
+        await ccall('addDroppedFile', null, ['string', 'number', 'number'],
+                    [file.name, copy, bytes.length], {async: true});
+        _free(copy);
+      });
     }
   });
 
-  // Other tabs may have saved meanwhile: the downloads follow when the page shows again.
+  // The saved games are offered once the game has started, and again whenever the page
+  // shows anew: other tabs may have saved meanwhile.
+  addOnPostRun(() => handle('offerSavedGames'));
   document.addEventListener('visibilitychange', () => {
     if (!document.hidden)
       handle('offerSavedGames');
