@@ -5,7 +5,8 @@ packages="cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev googlete
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core python3
     dpkg-dev desktop-file-utils appstream lintian man-db clang libclang-rt-14-dev
     libbenchmark-dev libxdamage-dev valgrind weston qt6-wayland qt6ct
-    dbus-daemon at-spi2-core python3-pyatspi fusefat dosfstools"
+    dbus-daemon at-spi2-core python3-pyatspi fusefat dosfstools
+    emscripten chromium chromium-driver python3-selenium"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the game and runs every test: unit, widget and end-to-end tests in the normal build,
 # the unit and widget tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# a bounded fuzz run of the saved-game reader and the game-name check.
+# a bounded fuzz run of the saved-game reader and the game-name check; then the game as a web
+# page, its rules in WebAssembly and the page in headless Chromium.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -15,4 +16,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --timeout 300 -E 'end_to_end|_wayland$'
 
 tools/fuzz.sh "${TESSAL_FUZZ_SECONDS:-60}"
+tools/test-web.sh
 tools/check-package.sh

@@ -2,7 +2,18 @@
 // click on a cell, the keys on a cell, the list boxes' choices, the eraser's drag, files
 // dropped from the desktop, and the window scaled to fit the page. Each event ends in the
 // window's handler of the same name.
-(function() {
+// The script loads beside the page; the game starts once the page's controls stand.
+if (document.readyState == 'loading') {
+  addRunDependency('page');
+  document.addEventListener('DOMContentLoaded', () => {
+    removeRunDependency('page');
+    tessalControls();
+  });
+} else {
+  tessalControls();
+}
+
+function tessalControls() {
   'use strict';
   const root = document.getElementById('window');
   const frame = document.getElementById('frame');
@@ -132,8 +143,13 @@
       if (choose)
         option.setAttribute('aria-selected', String(k == row));
     });
-    list.setAttribute('aria-activedescendant', list.children[row].id);
-    list.children[row].scrollIntoView({block: 'nearest'});
+    // The list scrolls to show the item; the page and the window stay where they are.
+    const option = list.children[row];
+    list.setAttribute('aria-activedescendant', option.id);
+    if (option.offsetTop < list.scrollTop)
+      list.scrollTop = option.offsetTop;
+    else if (option.offsetTop + option.offsetHeight > list.scrollTop + list.clientHeight)
+      list.scrollTop = option.offsetTop + option.offsetHeight - list.clientHeight;
   }
   function pick(list, row, how) {
     const behaviour = lists[list.id];
@@ -266,6 +282,12 @@
   addEventListener('resize', fit);
   fit();
 
-  if ('serviceWorker' in navigator)
-    navigator.serviceWorker.register('offline.js');
-})();
+  // The offline copy is made once the page has loaded, not while it does.
+  if ('serviceWorker' in navigator) {
+    const keep = () => navigator.serviceWorker.register('offline.js');
+    if (document.readyState == 'complete')
+      keep();
+    else
+      addEventListener('load', keep);
+  }
+}

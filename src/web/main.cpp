@@ -1,6 +1,6 @@
-// The game as a page: the window is built in the page's element "window" and deals its first
-// game. The page's events call the handlers below, each the window's handler of that name;
-// the saved games are offered once the page has started.
+// The game as a page: the window takes the page's controls and deals its first game. The page's
+// events call the handlers below, each the window's handler of that name; the saved games are
+// offered once the page has started.
 #include "web/page_window.h"
 #include "web/store.h"
 
@@ -68,7 +68,5 @@ EMSCRIPTEN_KEEPALIVE void offerSavedGames() {
 
 int main() {
     tessal::web::mountStore();
-    page = new tessal::web::PageWindow(
-        emscripten::val::global("document")
-            .call<emscripten::val>("getElementById", std::string("window")));
+    page = new tessal::web::PageWindow();
 }

@@ -1,8 +1,7 @@
 # Writes the service worker into the site: the site's files, and a version made of their
 # contents, so that a build that changes any file replaces the copy kept offline.
-# cmake -DSITE=<folder> -DTEMPLATE=<offline.js.in> -P offline.cmake
-file(GLOB files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files offline.js)
+# cmake -DSITE=<folder> "-DFILES=<name;name...>" -DTEMPLATE=<offline.js.in> -P offline.cmake
+set(files ${FILES})
 list(SORT files)
 set(contents "")
 foreach(file IN LISTS files)

@@ -4,102 +4,86 @@
 #include "savegame/folders.h"
 #include "savegame/saved_game.h"
 #include "web/css.h"
+#include "web/elements.h"
 
 #include <filesystem>
 
 namespace tessal::web {
 
+using namespace layout;
+
 namespace {
 constexpr int kIndentPerLevel = 2; // spaces
+
+const char* name(PanelControl control) {
+    switch (control) {
+    case PanelControl::Label:
+        return kLabel1.name;
+    case PanelControl::Folders:
+        return kDir1.name;
+    case PanelControl::Volumes:
+        return kDrive1.name;
+    case PanelControl::SaveButton:
+        return kCommand6.name;
+    case PanelControl::SavedGames:
+        return kList2.name;
+    }
+    return "";
+}
 } // namespace
 
-void appendOption(val& list, const std::string& text) {
-    val option = val::global("document").call<val>("createElement", std::string("div"));
-    const int row = list["children"]["length"].as<int>();
-    option.set("id", list["id"].as<std::string>() + "-" + std::to_string(row));
-    option.call<void>("setAttribute", std::string("role"), std::string("option"));
-    option.call<void>("setAttribute", std::string("aria-selected"), std::string("false"));
-    option.set("textContent", text);
-    list.call<void>("append", option);
-}
-
-void fillListBox(val& list, const std::vector<std::string>& texts) {
-    list.set("textContent", std::string());
-    list.call<void>("removeAttribute", std::string("aria-activedescendant"));
-    for (const std::string& text : texts)
-        appendOption(list, text);
-}
-
-int chosenOption(const val& list) {
-    const val options = list["children"];
-    const int count = options["length"].as<int>();
-    for (int k = 0; k < count; ++k)
-        if (options[k].call<std::string>("getAttribute", std::string("aria-selected")) == "true")
-            return k;
-    return -1;
-}
-
-std::string PageCells::text(int cell) const {
-    return buttons[cell]["textContent"].as<std::string>();
-}
 void PageCells::setText(int cell, std::string_view text) {
-    buttons[cell].set("textContent", std::string(text));
+    texts_[cell] = text;
+    web::setText(cellName(cell), texts_[cell]);
     describe(cell);
-}
-Colour PageCells::colour(int cell) const {
-    return backgrounds_[cell];
 }
 void PageCells::setColour(int cell, Colour colour) {
     backgrounds_[cell] = colour;
-    buttons[cell]["style"].set("backgroundColor", cssColour(colour));
+    setStyle(cellName(cell), "background-color", cssColour(colour));
     describe(cell);
 }
 void PageCells::setVisible(int cell, bool visible) {
-    buttons[cell].set("hidden", !visible);
+    setHidden(cellName(cell), !visible);
 }
 void PageCells::describe(int cell) {
-    buttons[cell].call<void>("setAttribute", std::string("aria-description"),
-                             layout::cellDescription(cell, text(cell), colour(cell)));
+    setAttribute(cellName(cell), "aria-description",
+                 cellDescription(cell, texts_[cell], backgrounds_[cell]));
 }
 
-PageDigits::PageDigits(val list, const PageCells& cells, int leftTwips, int topTwips)
-    : list_(std::move(list)), cells_(cells), left_(leftTwips), top_(topTwips) {
-    moveTo(left_, top_);
-}
+PageDigits::PageDigits() : left_(kList1.place.left), top_(kList1.place.top) {}
 int PageDigits::selectedIndex() const {
-    return chosenOption(list_);
+    return chosenOption(kList1.name);
 }
 int PageDigits::heightTwips() const {
-    return layout::kList1.place.height;
+    return kList1.place.height;
 }
 void PageDigits::moveTo(int leftTwips, int topTwips) {
     left_ = leftTwips;
     top_ = topTwips;
-    list_["style"].set("left", cssPixels(left_));
-    list_["style"].set("top", cssPixels(top_));
+    setStyle(kList1.name, "left", cssPixels(left_));
+    setStyle(kList1.name, "top", cssPixels(top_));
 }
 void PageDigits::setLeftTwips(int leftTwips) {
     moveTo(leftTwips, top_);
 }
 void PageDigits::bringToFront() {
-    list_["style"].set("zIndex", std::string("1"));
+    setStyle(kList1.name, "z-index", "1");
 }
 void PageDigits::takeKeyboard(int openedBeside) {
     openedBeside_ = openedBeside;
-    list_.call<void>("focus");
+    focus(kList1.name);
 }
 void PageDigits::giveKeyboardBack() {
     // A refusal's box gave the keyboard back to the list as it closed.
-    if (!val::global("document")["activeElement"].strictlyEquals(list_))
+    if (!hasFocus(kList1.name))
         return;
     if (isCell(openedBeside_))
-        cells_.buttons[openedBeside_].call<void>("focus");
+        focus(cellName(openedBeside_));
     else
-        list_.call<void>("blur");
+        blur(kList1.name);
 }
 
-PageFolderList::PageFolderList(val list, std::string volume)
-    : list_(std::move(list)), volume_(std::move(volume)), path_(volume_) {}
+PageFolderList::PageFolderList(std::string volume) : volume_(std::move(volume)), path_(volume_) {}
 
 bool PageFolderList::setPath(const std::string& requested) {
     const std::string path = normalFolder(requested);
@@ -129,75 +113,52 @@ bool PageFolderList::fill(const std::string& path, bool evenUnreadable) {
     if (!subfolders && !evenUnreadable)
         return false;
     rows_.clear();
-    std::vector<std::string> texts;
+    clearOptions(kDir1.name);
     for (const std::string& folder : foldersDownTo(path)) {
         if (!folder.starts_with(volume_))
             continue; // above the volume, in memory: saves there would be lost
-        const std::string name = std::filesystem::path(folder).filename().string();
-        texts.push_back(std::string(rows_.size() * kIndentPerLevel, ' ') + name);
+        appendOption(kDir1.name,
+                     std::string(rows_.size() * kIndentPerLevel, ' ') +
+                         std::filesystem::path(folder).filename().string(),
+                     "open");
         rows_.push_back(folder);
     }
-    const std::size_t current = rows_.size() - 1, depth = rows_.size();
+    const int current = static_cast<int>(rows_.size()) - 1;
+    const std::string indent((current + 1) * kIndentPerLevel, ' ');
     for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
-        texts.push_back(std::string(depth * kIndentPerLevel, ' ') + name);
+        appendOption(kDir1.name, indent + name);
         rows_.push_back(joinPath(path, name));
     }
-    fillListBox(list_, texts);
-    const val options = list_["children"];
-    for (std::size_t k = 0; k < rows_.size(); ++k)
-        options[k]["classList"].call<void>("add", std::string(k <= current ? "open" : "closed"));
-    options[current].call<void>("setAttribute", std::string("aria-selected"), std::string("true"));
-    list_.call<void>("setAttribute", std::string("aria-activedescendant"),
-                     options[current]["id"].as<std::string>());
+    markOption(kDir1.name, current);
     return true;
 }
 
-PagePanel::PagePanel(val label, PageFolderList& folders, val volumes, val saveButton,
-                     val savedGames)
-    : label_(std::move(label)), folders_(folders), volumes_(std::move(volumes)),
-      saveButton_(std::move(saveButton)), savedGames_(std::move(savedGames)) {}
-
-val PagePanel::element(PanelControl control) const {
-    switch (control) {
-    case PanelControl::Label:
-        return label_;
-    case PanelControl::Folders:
-        return folders_.element();
-    case PanelControl::Volumes:
-        return volumes_;
-    case PanelControl::SaveButton:
-        return saveButton_;
-    case PanelControl::SavedGames:
-        return savedGames_;
-    }
-    return val::undefined();
-}
 void PagePanel::setShown(PanelControl control, bool shown) {
     const bool showing = shown && !isShown(control);
-    element(control).set("hidden", !shown);
+    setHidden(name(control), !shown);
     if (showing && control == PanelControl::Folders)
         folders_.shown();
 }
 bool PagePanel::isShown(PanelControl control) const {
-    return !element(control)["hidden"].as<bool>();
+    return !isHidden(name(control));
 }
 void PagePanel::setLabelText(const std::string& text) {
     labelText_ = text;
-    label_.set("textContent", text);
+    setText(kLabel1.name, text);
 }
 std::string PagePanel::volumeText() const {
-    return volumes_["value"].as<std::string>();
+    return valueOf(kDrive1.name);
 }
 void PagePanel::clearSavedGames() {
     gameNames_.clear();
-    fillListBox(savedGames_, gameNames_);
+    clearOptions(kList2.name);
 }
 void PagePanel::addSavedGame(const std::string& gameName) {
     gameNames_.push_back(gameName);
-    appendOption(savedGames_, gameName);
+    appendOption(kList2.name, gameName);
 }
 std::string PagePanel::selectedSavedGame() const {
-    const int chosen = chosenOption(savedGames_);
+    const int chosen = chosenOption(kList2.name);
     return chosen >= 0 && chosen < static_cast<int>(gameNames_.size()) ? gameNames_[chosen] : "";
 }
 

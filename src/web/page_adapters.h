@@ -1,12 +1,11 @@
 // The page's elements behind the interfaces the rules talk to: the cells in their buttons,
-// the digit picker in List1, the file panel in its five controls.
+// the digit picker in List1, the file panel in its five controls. Each element is named by
+// its control's name.
 #pragma once
 
 #include "board/board.h"
 #include "play/play.h"
 #include "savegame/file_panel.h"
-
-#include <emscripten/val.h>
 
 #include <functional>
 #include <string>
@@ -14,36 +13,28 @@
 
 namespace tessal::web {
 
-using emscripten::val;
-
-// A list box's options, none chosen yet.
-void appendOption(val& list, const std::string& text);
-void fillListBox(val& list, const std::vector<std::string>& texts);
-// The option the player chose last, -1 when none.
-int chosenOption(const val& list);
-
-// The board as it lives in the 81 cell buttons; each keeps its background, as a colour button
-// of the desktop does.
+// The board as it lives in the 81 cell buttons. Each keeps its text and background, as a
+// button of the desktop does, and shows them.
 class PageCells final : public Cells {
   public:
-    std::vector<val> buttons{kHighestCell + 1, val::undefined()};
-
-    std::string text(int cell) const override;
+    std::string text(int cell) const override { return texts_[cell]; }
     void setText(int cell, std::string_view text) override;
-    Colour colour(int cell) const override;
+    Colour colour(int cell) const override { return backgrounds_[cell]; }
     void setColour(int cell, Colour colour) override;
     void setVisible(int cell, bool visible) override;
+
+  private:
     // What a screen reader tells of the cell: where it stands, and a given, an entry or empty.
     void describe(int cell);
 
-  private:
+    std::vector<std::string> texts_ = std::vector<std::string>(kHighestCell + 1);
     std::vector<Colour> backgrounds_ = std::vector<Colour>(kHighestCell + 1, kGivenColour);
 };
 
 // The digit picker as it lives in List1.
 class PageDigits final : public DigitList {
   public:
-    PageDigits(val list, const PageCells& cells, int leftTwips, int topTwips);
+    PageDigits();
     int selectedIndex() const override;
     int heightTwips() const override;
     int leftTwips() const override { return left_; }
@@ -54,8 +45,6 @@ class PageDigits final : public DigitList {
     void giveKeyboardBack() override;
 
   private:
-    val list_;
-    const PageCells& cells_;
     int left_, top_;
     int openedBeside_ = 0; // no cell yet: the keyboard goes back to the window
 };
@@ -65,11 +54,10 @@ class PageDigits final : public DigitList {
 // highlights it. It never climbs above the volume, out of the stored folder.
 class PageFolderList {
   public:
-    PageFolderList(val list, std::string volume);
+    explicit PageFolderList(std::string volume);
     std::function<void()> pathChanged;
     std::function<void(const std::string&)> openFailed;
 
-    const val& element() const { return list_; }
     const std::string& path() const { return path_; }
     // False, and nothing changes, when the folder cannot be opened.
     bool setPath(const std::string& path);
@@ -80,7 +68,6 @@ class PageFolderList {
   private:
     bool fill(const std::string& path, bool evenUnreadable);
 
-    val list_;
     std::string volume_;
     std::string path_;
     std::vector<std::string> rows_;
@@ -89,7 +76,7 @@ class PageFolderList {
 // The file panel as it lives in Label1, Dir1, Drive1, Command6 and List2.
 class PagePanel final : public PanelView {
   public:
-    PagePanel(val label, PageFolderList& folders, val volumes, val saveButton, val savedGames);
+    explicit PagePanel(PageFolderList& folders) : folders_(folders) {}
 
     void setShown(PanelControl control, bool shown) override;
     bool isShown(PanelControl control) const override;
@@ -103,11 +90,7 @@ class PagePanel final : public PanelView {
     std::string selectedSavedGame() const override;
 
   private:
-    val element(PanelControl control) const;
-
-    val label_;
     PageFolderList& folders_;
-    val volumes_, saveButton_, savedGames_;
     std::string labelText_;
     std::vector<std::string> gameNames_;
 };

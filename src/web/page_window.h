@@ -1,6 +1,6 @@
-// The game's one window as a page: it builds the controls in the page's DOM from the layout
-// table, lends the rules its cells, its digit list, its file panel and its boxes, and answers
-// the page's events with the handlers of the same names.
+// The game's one window as a page: it lends the rules the page's cells, digit list, file panel
+// and boxes, and answers the page's events with the handlers of the same names. The controls
+// themselves stand in the page already, written from the layout table as the site was built.
 #pragma once
 
 #include "board/board.h"
@@ -12,16 +12,14 @@
 #include "web/page_adapters.h"
 #include "web/page_dialogs.h"
 
-#include <emscripten/val.h>
-
 #include <string>
 
 namespace tessal::web {
 
 class PageWindow {
   public:
-    // Builds the window inside `root` and deals the first game.
-    explicit PageWindow(val root);
+    // Takes the page's controls and deals the first game.
+    PageWindow();
 
     // The window's event handlers.
     void Form_Load();
@@ -51,30 +49,20 @@ class PageWindow {
     void offerSavedGames();
 
   private:
-    // A control's element, not yet in the window, with its name, tool-tip, name for screen
-    // readers and visibility; its place, colours and font come from the window's stylesheet.
-    static val dressed(const char* tag, const layout::Control& control);
-    static val listBox(const layout::Control& control);
-    static val button(const layout::Control& control);
-    // Into the window in the desktop's keyboard order; what comes first lies beneath.
-    void buildWindow();
     // The file panel's handlers read and write the stored folder: each starts from what the
     // browser holds now, other tabs' saves included, and offers the saved games again after.
     void withStore(void (FilePanel::*handler)());
 
-    val root_;
     PageDialogs dialogs_;
     TimeOfDayRandom random_;
     GameValues values_;
     PageCells cells_;
-    val image1_, label1_, list1_, list2_, drive1_, dir1_, command6_, savedGames_;
     PageFolderList folders_;
     PageDigits digits_;
     PagePanel panel_;
     GameCommands commands_;
     Play play_;
     FilePanel filePanel_;
-    std::vector<std::string> downloads_; // the object URLs offered, released when replaced
 };
 
 } // namespace tessal::web

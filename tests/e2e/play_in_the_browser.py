@@ -323,6 +323,7 @@ def run(site, work):
         driver.close()
         driver.switch_to.window(first)
         page.answer("OK", "premier")
+        page.wait("the save", lambda: not page.shown("Dir1"))
 
         page.open()
         page.element("Command5").click()

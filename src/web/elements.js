@@ -1,0 +1,98 @@
+// The page's elements as the game's C++ reaches them, each by its id. Every text goes in as
+// plain text, never as markup.
+mergeInto(LibraryManager.library, {
+  $tessalElement: function(id) {
+    return document.getElementById(UTF8ToString(id));
+  },
+
+  tessal_set_text__deps: ['$tessalElement'],
+  tessal_set_text: function(id, text) {
+    tessalElement(id).textContent = UTF8ToString(text);
+  },
+  tessal_set_attribute__deps: ['$tessalElement'],
+  tessal_set_attribute: function(id, name, value) {
+    tessalElement(id).setAttribute(UTF8ToString(name), UTF8ToString(value));
+  },
+  tessal_set_style__deps: ['$tessalElement'],
+  tessal_set_style: function(id, property, value) {
+    tessalElement(id).style.setProperty(UTF8ToString(property), UTF8ToString(value));
+  },
+  tessal_set_hidden__deps: ['$tessalElement'],
+  tessal_set_hidden: function(id, hidden) {
+    tessalElement(id).hidden = !!hidden;
+  },
+  tessal_is_hidden__deps: ['$tessalElement'],
+  tessal_is_hidden: function(id) {
+    return tessalElement(id).hidden ? 1 : 0;
+  },
+  tessal_focus__deps: ['$tessalElement'],
+  tessal_focus: function(id) {
+    tessalElement(id).focus();
+  },
+  tessal_blur__deps: ['$tessalElement'],
+  tessal_blur: function(id) {
+    tessalElement(id).blur();
+  },
+  tessal_has_focus__deps: ['$tessalElement'],
+  tessal_has_focus: function(id) {
+    return document.activeElement == tessalElement(id) ? 1 : 0;
+  },
+  // A string the caller frees.
+  tessal_value__deps: ['$tessalElement'],
+  tessal_value: function(id) {
+    return allocateUTF8(tessalElement(id).value);
+  },
+
+  // The options of a list box, named after it: List2-0, List2-1...
+  tessal_clear_options__deps: ['$tessalElement'],
+  tessal_clear_options: function(id) {
+    const list = tessalElement(id);
+    list.textContent = '';
+    list.removeAttribute('aria-activedescendant');
+  },
+  tessal_append_option__deps: ['$tessalElement'],
+  tessal_append_option: function(id, text, kind) {
+    const list = tessalElement(id);
+    const option = document.createElement('div');
+    option.id = list.id + '-' + list.children.length;
+    option.setAttribute('role', 'option');
+    option.setAttribute('aria-selected', 'false');
+    if (HEAPU8[kind])
+      option.className = UTF8ToString(kind);
+    option.textContent = UTF8ToString(text);
+    list.append(option);
+  },
+  // The option shown as chosen, and the keyboard's place in the list.
+  tessal_mark_option__deps: ['$tessalElement'],
+  tessal_mark_option: function(id, row) {
+    const list = tessalElement(id), option = list.children[row];
+    option.setAttribute('aria-selected', 'true');
+    option.classList.add('current');
+    list.setAttribute('aria-activedescendant', option.id);
+  },
+  tessal_chosen_option__deps: ['$tessalElement'],
+  tessal_chosen_option: function(id) {
+    return Array.prototype.findIndex.call(tessalElement(id).children,
+                                          (o) => o.getAttribute('aria-selected') == 'true');
+  },
+
+  // Links that download files of the given bytes, as they are, under the given names.
+  tessal_clear_offers__deps: ['$tessalElement'],
+  tessal_clear_offers: function(id) {
+    const list = tessalElement(id);
+    for (const link of list.querySelectorAll('a'))
+      URL.revokeObjectURL(link.href);
+    list.textContent = '';
+  },
+  tessal_offer_file__deps: ['$tessalElement'],
+  tessal_offer_file: function(id, text, fileName, bytes, length) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(
+        new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'text/plain'}));
+    link.download = UTF8ToString(fileName);
+    link.textContent = UTF8ToString(text);
+    const item = document.createElement('li');
+    item.append(link);
+    tessalElement(id).append(item);
+  },
+});
