@@ -119,14 +119,14 @@ bool PageFolderList::fill(const std::string& path, bool evenUnreadable) {
             continue; // above the volume, in memory: saves there would be lost
         appendOption(kDir1.name,
                      std::string(rows_.size() * kIndentPerLevel, ' ') +
-                         std::filesystem::path(folder).filename().string(),
+                         shownAsListed(std::filesystem::path(folder).filename().string()),
                      "open");
         rows_.push_back(folder);
     }
     const int current = static_cast<int>(rows_.size()) - 1;
     const std::string indent((current + 1) * kIndentPerLevel, ' ');
     for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
-        appendOption(kDir1.name, indent + name);
+        appendOption(kDir1.name, indent + shownAsListed(name));
         rows_.push_back(joinPath(path, name));
     }
     markOption(kDir1.name, current);
@@ -155,7 +155,7 @@ void PagePanel::clearSavedGames() {
 }
 void PagePanel::addSavedGame(const std::string& gameName) {
     gameNames_.push_back(gameName);
-    appendOption(kList2.name, gameName);
+    appendOption(kList2.name, shownAsListed(gameName));
 }
 std::string PagePanel::selectedSavedGame() const {
     const int chosen = chosenOption(kList2.name);

@@ -85,6 +85,8 @@ class PagePanel final : public PanelView {
     std::string folderPath() const override { return folders_.path(); }
     bool setFolderPath(const std::string& path) override { return folders_.setPath(path); }
     std::string volumeText() const override;
+    // The one volume always shows.
+    void showVolumeOf(const std::string&) override {}
     void clearSavedGames() override;
     void addSavedGame(const std::string& gameName) override;
     std::string selectedSavedGame() const override;

@@ -99,7 +99,7 @@ void PageWindow::addDroppedFile(const std::string& fileName, const std::string& 
     refreshFromStore();
     const auto gameName = gameNameOf(fileName);
     const auto board = bytes.size() <= kMaxReadBytes ? parseBoard(bytes) : std::nullopt;
-    if (!gameName || !isAcceptableGameName(*gameName) || !board) {
+    if (!gameName || gameNameFault(*gameName) || !board) {
         dialogs_.message("Le fichier " + quoted(fileName) +
                              " ne peut pas être ajouté : ce n'est pas une partie enregistrée "
                              "valide.",
@@ -127,7 +127,8 @@ void PageWindow::offerSavedGames() {
         const std::string path = savedGamePath(kStoreFolder, gameName);
         const auto start = readFileStart(path, kMaxReadBytes, reason);
         if (start && start->wholeFile)
-            offerFile(kOffers, gameName, path.substr(path.rfind('/') + 1), start->bytes);
+            offerFile(kOffers, shownAsListed(gameName), path.substr(path.rfind('/') + 1),
+                      start->bytes);
     }
 }
 

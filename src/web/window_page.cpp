@@ -57,6 +57,8 @@ std::string opening(const char* tag, const Control& control, const std::string& 
         html += attribute("title", control.toolTip);
     if (control.accessibleName)
         html += attribute("aria-label", control.accessibleName);
+    if (control.accessibleDescription)
+        html += attribute("aria-description", control.accessibleDescription);
     return html + (control.hiddenAtStart ? " hidden>" : ">");
 }
 

@@ -134,6 +134,10 @@ class Page:
     def list_left(self):
         return self.js("return document.getElementById('List1').style.left")
 
+    def list_open(self):
+        self.wait("the digit list", lambda: self.list_left() not in ("", "-20px"))
+        return self.list_left()
+
     def box(self):
         """The open box: its role, title, icon, text and buttons."""
         self.wait("a box", lambda: self.js("return !!document.querySelector('dialog[open]')"))
@@ -154,7 +158,7 @@ class Page:
 
     def pick(self, cell, digit):
         self.cell(cell).click()
-        self.wait("the digit list", lambda: self.list_left() != "-24px")
+        self.list_open()
         self.driver.find_element(By.ID, "List1-%d" % (int(digit) - 1)).click()
 
     def drag_eraser(self, cell, finger=False):
@@ -232,7 +236,7 @@ def run(site, work):
         open_cell = next(c for c in BOARD_ORDER if board[c][1] == "0")
         digit = allowed(board, open_cell)
         page.cell(open_cell).click()
-        left = page.list_left()
+        left = page.list_open()
         if left != "%gpx" % ((1800 + 480 * column_of(open_cell) + 120 * (column_of(open_cell) // 3)
                               + 495) / TWIPS_PER_PIXEL):
             raise Failure("the digit list opened at %s beside cell %d" % (left, open_cell))
@@ -327,7 +331,7 @@ def run(site, work):
 
         page.open()
         page.element("Command5").click()
-        games = ["autre onglet", "premier", name]
+        games = ["autre onglet", name, "premier"]
         page.wait("the saved games %s" % games, lambda: page.saved_games() == games)
         driver.find_element(By.XPATH, "//*[@id='List2']/*[text()='%s']" % name).click()
         page.wait("the resume", lambda: not page.shown("List2"))
