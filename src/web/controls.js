@@ -91,6 +91,18 @@ function tessalControls() {
     else if (event.target.getAttribute('role') == 'listbox')
       listKey(event, event.target);
   });
+  // Tab or Shift+Tab out of the open digit list puts it away, as a click on the bare window
+  // does, and the keyboard goes on to the next stop or the one before.
+  let tabbing = false;
+  root.addEventListener('keydown', (event) => {
+    tabbing = event.key == 'Tab';
+  }, {capture: true});
+  for (const end of ['keyup', 'pointerdown'])
+    root.addEventListener(end, () => { tabbing = false; }, {capture: true});
+  root.addEventListener('focusout', (event) => {
+    if (tabbing && event.target.id == 'List1')
+      handle('Form_Click');
+  });
 
   // Space presses a cell and its release clicks it, as the button does; Enter does both at
   // once; Delete or Backspace erases as the eraser does; the arrows move across the grid.
@@ -120,7 +132,8 @@ function tessalControls() {
   // item chosen already, a move of the keyboard, Enter or Space, a key an item starts with.
   // Ctrl with a move walks without choosing; with nothing chosen yet, the first Down chooses
   // the first item and Up the last; Escape turns the digits down. The folder list only
-  // highlights, and opens a folder on a double-click or Enter.
+  // highlights, also the folder a typed key starts, and opens a folder on a double-click or
+  // Enter.
   const lists = {
     List1: {choose: () => handle('List1_Click'), dismiss: () => handle('Form_Click')},
     List2: {choose: () => handle('List2_Click')},
@@ -197,8 +210,8 @@ function tessalControls() {
         pick(list, row, event.key == ' ' && behaviour.open ? 'key' : 'Enter');
       return;
     }
-    if (!behaviour.open && event.key.length == 1 && event.key.trim() && !event.ctrlKey &&
-        !event.altKey && !event.metaKey) {
+    if (event.key.length == 1 && event.key.trim() && !event.ctrlKey && !event.altKey &&
+        !event.metaKey) {
       event.preventDefault();
       const from = chosenRow(list), typed = event.key.toLowerCase();
       for (let step = 1; step <= count; ++step) {

@@ -13,7 +13,7 @@ void tessal_blur(const char* id);
 int tessal_has_focus(const char* id);
 char* tessal_value(const char* id);
 void tessal_clear_options(const char* id);
-void tessal_append_option(const char* id, const char* text, const char* kind);
+void tessal_append_option(const char* id, const char* text, const char* kind, int depth);
 void tessal_mark_option(const char* id, int row);
 int tessal_chosen_option(const char* id);
 void tessal_clear_offers(const char* id);
@@ -57,8 +57,8 @@ std::string valueOf(const std::string& id) {
 void clearOptions(const std::string& list) {
     tessal_clear_options(list.c_str());
 }
-void appendOption(const std::string& list, const std::string& text, const char* kind) {
-    tessal_append_option(list.c_str(), text.c_str(), kind);
+void appendOption(const std::string& list, const std::string& text, const char* kind, int depth) {
+    tessal_append_option(list.c_str(), text.c_str(), kind, depth);
 }
 void markOption(const std::string& list, int row) {
     tessal_mark_option(list.c_str(), row);

@@ -17,8 +17,10 @@ bool hasFocus(const std::string& id);
 std::string valueOf(const std::string& id);
 
 void clearOptions(const std::string& list);
-// `kind` is the option's class, for its look.
-void appendOption(const std::string& list, const std::string& text, const char* kind = "");
+// `kind` is the option's class, for its look; `depth` the room drawn before it, no part of its
+// text, so that typing a name's first letters finds it and a screen reader reads it alone.
+void appendOption(const std::string& list, const std::string& text, const char* kind = "",
+                  int depth = 0);
 void markOption(const std::string& list, int row);
 // The option the player chose last, -1 when none.
 int chosenOption(const std::string& list);

@@ -51,7 +51,7 @@ mergeInto(LibraryManager.library, {
     list.removeAttribute('aria-activedescendant');
   },
   tessal_append_option__deps: ['$tessalElement'],
-  tessal_append_option: function(id, text, kind) {
+  tessal_append_option: function(id, text, kind, depth) {
     const list = tessalElement(id);
     const option = document.createElement('div');
     option.id = list.id + '-' + list.children.length;
@@ -59,6 +59,8 @@ mergeInto(LibraryManager.library, {
     option.setAttribute('aria-selected', 'false');
     if (HEAPU8[kind])
       option.className = UTF8ToString(kind);
+    if (depth)
+      option.style.setProperty('--depth', depth);
     option.textContent = UTF8ToString(text);
     list.append(option);
   },

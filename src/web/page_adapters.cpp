@@ -13,7 +13,6 @@ namespace tessal::web {
 using namespace layout;
 
 namespace {
-constexpr int kIndentPerLevel = 2; // spaces
 
 const char* name(PanelControl control) {
     switch (control) {
@@ -62,6 +61,8 @@ void PageDigits::moveTo(int leftTwips, int topTwips) {
     top_ = topTwips;
     setStyle(kList1.name, "left", cssPixels(left_));
     setStyle(kList1.name, "top", cssPixels(top_));
+    // Only the list in view is a stop of the keyboard's round.
+    setAttribute(kList1.name, "tabindex", left_ >= 0 ? "0" : "-1");
 }
 void PageDigits::setLeftTwips(int leftTwips) {
     moveTo(leftTwips, top_);
@@ -117,16 +118,13 @@ bool PageFolderList::fill(const std::string& path, bool evenUnreadable) {
     for (const std::string& folder : foldersDownTo(path)) {
         if (!folder.starts_with(volume_))
             continue; // above the volume, in memory: saves there would be lost
-        appendOption(kDir1.name,
-                     std::string(rows_.size() * kIndentPerLevel, ' ') +
-                         shownAsListed(std::filesystem::path(folder).filename().string()),
-                     "open");
+        appendOption(kDir1.name, shownAsListed(std::filesystem::path(folder).filename().string()),
+                     "open", static_cast<int>(rows_.size()));
         rows_.push_back(folder);
     }
     const int current = static_cast<int>(rows_.size()) - 1;
-    const std::string indent((current + 1) * kIndentPerLevel, ' ');
     for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
-        appendOption(kDir1.name, indent + shownAsListed(name));
+        appendOption(kDir1.name, shownAsListed(name), "", current + 1);
         rows_.push_back(joinPath(path, name));
     }
     markOption(kDir1.name, current);

@@ -67,10 +67,11 @@ std::string button(const Control& control) {
            escaped(control.text) + "</button>\n";
 }
 
+// A list out of view is no stop of the keyboard's round.
 std::string listBox(const Control& control, const std::string& options = "") {
     return opening("div", control,
                    attribute("class", "listbox") + attribute("role", "listbox") +
-                       attribute("tabindex", "0")) +
+                       attribute("tabindex", control.place.left >= 0 ? "0" : "-1")) +
            options + "</div>\n";
 }
 
