@@ -2,6 +2,7 @@
 // click on a cell, the keys on a cell, the list boxes' choices, the eraser's drag, files
 // dropped from the desktop, and the window scaled to fit the page. Each event ends in the
 // window's handler of the same name.
+
 // The script loads beside the page; the game starts once the page's controls stand.
 if (document.readyState == 'loading') {
   addRunDependency('page');

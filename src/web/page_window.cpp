@@ -13,10 +13,10 @@ using namespace layout;
 
 namespace {
 
-// A name or a path inside a message, isolated so that its own right-to-left letters or marks
-// cannot reorder the sentence around it.
+// A name or a path inside a message, as the file panel's messages quote one: as the lists show
+// it, isolated so that its own right-to-left letters cannot reorder the sentence around it.
 std::string quoted(const std::string& name) {
-    return "« \u2068" + name + "\u2069 »";
+    return "« \u2068" + shownAsListed(name) + "\u2069 »";
 }
 
 // Where the saved games are offered as files to download, outside the window.

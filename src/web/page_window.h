@@ -6,7 +6,6 @@
 #include "board/board.h"
 #include "generator/game_commands.h"
 #include "generator/random_source.h"
-#include "layout/window_layout.h"
 #include "play/play.h"
 #include "savegame/file_panel.h"
 #include "web/page_adapters.h"
