@@ -371,9 +371,9 @@ def run(site, work):
             "!!navigator.serviceWorker.controller))"))
         server.kill()
         server.wait()
+        saved = {"autre onglet", "premier", name, "<b>déposée"}
         check_fresh_deal(page.open())
-        page.wait("the saved games offline",
-                  lambda: set(page.offered()) == {"autre onglet", "premier", name, "<b>déposée"})
+        page.wait("the saved games offline", lambda: set(page.offered()) == saved)
         print("ok - the page reloads and deals with the server gone")
 
         errors = [entry["message"] for entry in driver.get_log("browser")
@@ -381,6 +381,12 @@ def run(site, work):
         if errors:
             raise Failure("the console holds errors: %s" % errors)
         print("ok - no error in the console, no refusal of the content security policy")
+
+    with browser(os.path.join(work, "profile")) as driver:
+        page = Page(driver, url, os.path.join(work, "downloads"))
+        check_fresh_deal(page.open())
+        page.wait("the saved games after a restart", lambda: set(page.offered()) == saved)
+        print("ok - the browser started again, offline, deals and keeps every saved game")
 
 
 if __name__ == "__main__":
