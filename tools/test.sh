@@ -15,6 +15,6 @@ cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --timeout 300 -E 'end_to_end|_wayland$'
 
-tools/fuzz.sh "${TESSAL_FUZZ_SECONDS:-60}"
+tools/fuzz.sh "${TESSAL_FUZZ_SECONDS:-30}"
 tools/test-web.sh
 tools/check-package.sh
