@@ -7,6 +7,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+import grid  # noqa: E402
 import play_as_a_player as e2e  # noqa: E402
 
 DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "docs")
@@ -16,8 +17,8 @@ def shoot(binary, scale, name, colour_scheme=None):
     with e2e.playing(binary, "tessal-shot-", scale, colour_scheme) as game:
         board = e2e.board_of(game.save("vue"))
         for box in (0, 2, 4, 6, 8):  # one of the player's digits in each of these boxes
-            cell = next(c for c in e2e.BOARD_ORDER if c // 10 == box and board[c][1] == "0")
-            digit = e2e.allowed(board, cell)
+            cell = next(c for c in grid.BOARD_ORDER if c // 10 == box and board[c][1] == "0")
+            digit = grid.allowed(board, cell)
             game.pick(cell, digit)
             board[cell] = ("J", str(digit))
         game.xdo("mousemove", 0, 0)

@@ -19,6 +19,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import grid  # noqa: E402
 import play_as_a_player as e2e  # noqa: E402
 
 Failure = e2e.Failure
@@ -205,14 +206,14 @@ def check_cells(reader, game, board, checks):
     at = {reader.extents(b)[:2]: b for b in children(reader.frame())
           if b.getRoleName() == "push button"}
     problems = []
-    for cell in e2e.BOARD_ORDER:
+    for cell in grid.BOARD_ORDER:
         where = pixel_rect(game, e2e.cell_place(cell))[:2]
         button = at.get(where)
         if button is None:
             problems.append("no push button at %s for cell %d" % (where, cell))
             continue
         colour, digit = board[cell]
-        row, column = e2e.row_of(cell) + 1, e2e.column_of(cell) + 1
+        row, column = grid.row_of(cell) + 1, grid.column_of(cell) + 1
         kind = KINDS[colour] if digit != "0" else "case vide"
         problems += differ("cell %d's name" % cell, button.name, "" if digit == "0" else digit)
         problems += differ("cell %d's description" % cell, button.description,
@@ -223,8 +224,8 @@ def check_cells(reader, game, board, checks):
 
 
 def check_conflict(reader, game, board, checks):
-    given = next(c for c in e2e.BOARD_ORDER if board[c][1] != "0")
-    target = next(c for c in e2e.units_of(given)[0] if board[c][1] == "0")
+    given = next(c for c in grid.BOARD_ORDER if board[c][1] != "0")
+    target = next(c for c in grid.units_of(given)[0] if board[c][1] == "0")
     game.pick(target, int(board[given][1]))
     box = wait_for("message box titled Tessal",
                    lambda: [w for w in reader.windows(["alert", "dialog"], "Tessal")
@@ -285,8 +286,8 @@ def run(binary, reader_after_start):
         check_controls(reader, game, checks)
 
         board = e2e.board_of(game.save("lue"))
-        open_cell = next(c for c in e2e.BOARD_ORDER if board[c][1] == "0")
-        game.pick(open_cell, e2e.allowed(board, open_cell))
+        open_cell = next(c for c in grid.BOARD_ORDER if board[c][1] == "0")
+        game.pick(open_cell, grid.allowed(board, open_cell))
         board = e2e.board_of(game.save("jouee"))
         check_cells(reader, game, board, checks)
         check_conflict(reader, game, board, checks)

@@ -14,8 +14,10 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from grid import BOARD_ORDER, allowed, units_of  # noqa: E402
+
 STEP_TIMEOUT = 10.0
-BOARD_ORDER = [10 * b + p for b in range(9) for p in range(1, 10)]
 
 # The window's layout table as the build prints it (layout.json): places in twips, left, top,
 # width, height, of the controls by name and of the cells by index.
@@ -37,23 +39,8 @@ class Failure(Exception):
     pass
 
 
-def row_of(cell):
-    return 3 * (cell // 10 // 3) + (cell % 10 - 1) // 3
-
-
-def column_of(cell):
-    return 3 * (cell // 10 % 3) + (cell % 10 - 1) % 3
-
-
 def cell_place(cell):
     return CELL_PLACES[cell]
-
-
-def units_of(cell):
-    box = [10 * (cell // 10) + p for p in range(1, 10)]
-    row = [c for c in BOARD_ORDER if row_of(c) == row_of(cell)]
-    column = [c for c in BOARD_ORDER if column_of(c) == column_of(cell)]
-    return box, row, column
 
 
 @contextlib.contextmanager
@@ -272,11 +259,6 @@ def check_fresh_deal(data):
             if sum(1 for other in unit if board[other][1] == board[cell][1]) != 1:
                 raise Failure("the givens clash at cell %d" % cell)
     return board
-
-
-def allowed(board, cell):
-    taken = {board[o][1] for unit in units_of(cell) for o in unit}
-    return next(d for d in range(1, 10) if str(d) not in taken)
 
 
 def run(binary):

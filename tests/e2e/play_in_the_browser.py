@@ -24,37 +24,16 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from grid import BOARD_ORDER, allowed, cell_at, column_of, row_of, units_of  # noqa: E402
+
 STEP_TIMEOUT = 10
 TWIPS_PER_PIXEL = 15
 ENTRY_COLOUR = "rgb(255, 255, 192)"
-BOARD_ORDER = [10 * b + p for b in range(9) for p in range(1, 10)]
 
 
 class Failure(Exception):
     pass
-
-
-def row_of(cell):
-    return 3 * (cell // 10 // 3) + (cell % 10 - 1) // 3
-
-
-def column_of(cell):
-    return 3 * (cell // 10 % 3) + (cell % 10 - 1) % 3
-
-
-def cell_at(row, column):
-    return next(c for c in BOARD_ORDER if row_of(c) == row and column_of(c) == column)
-
-
-def units_of(cell):
-    return ([c for c in BOARD_ORDER if c // 10 == cell // 10],
-            [c for c in BOARD_ORDER if row_of(c) == row_of(cell)],
-            [c for c in BOARD_ORDER if column_of(c) == column_of(cell)])
-
-
-def allowed(board, cell):
-    taken = {board[o][1] for unit in units_of(cell) for o in unit}
-    return next(d for d in "123456789" if d not in taken)
 
 
 def saved_bytes(board):
@@ -237,7 +216,7 @@ def run(site, work):
         print("ok - a fresh deal shows 30 givens, three or four to a box")
 
         open_cell = next(c for c in BOARD_ORDER if board[c][1] == "0")
-        digit = allowed(board, open_cell)
+        digit = str(allowed(board, open_cell))
         page.cell(open_cell).click()
         left = page.list_open()
         if left != "%gpx" % ((1800 + 480 * column_of(open_cell) + 120 * (column_of(open_cell) // 3)
@@ -291,7 +270,7 @@ def run(site, work):
         ActionChains(driver).send_keys(*keys).perform()
         if page.js("return document.activeElement.id") != "Command1_%d" % target:
             raise Failure("the arrows reached %s" % page.js("return document.activeElement.id"))
-        digit = allowed(board, target)
+        digit = str(allowed(board, target))
         ActionChains(driver).send_keys(Keys.ENTER, digit).perform()
         if page.board()[target] != ("J", digit):
             raise Failure("the keyboard left cell %d as %s" % (target, page.board()[target]))
