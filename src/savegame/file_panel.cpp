@@ -84,14 +84,33 @@ void FilePanel::Command6_Click() {
         return;
     }
     // A label still showing the listing pattern names the folder it was added to.
-    const std::string path = savedGamePath(listedFolder_.value_or(label), gameName);
-    if (auto reason = writeFileAtomically(path, boardBytes(cells_))) {
+    if (store(savedGamePath(listedFolder_.value_or(label), gameName), boardBytes(cells_)))
+        show({Folders, Volumes, SaveButton, Label}, false);
+}
+
+bool FilePanel::store(const std::string& path, const std::string& bytes) {
+    if (auto reason = writeFileAtomically(path, bytes)) {
         dialogs_.message("La partie n'a pas pu être enregistrée dans le fichier " + quoted(path) +
                              " : " + *reason + ".",
                          MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void FilePanel::addSavedGameFile(const std::string& fileName, const std::string& bytes) {
+    const auto gameName = gameNameOf(fileName);
+    if (!gameName || gameNameFault(*gameName) || bytes.size() > kMaxReadBytes ||
+        !parseBoard(bytes)) {
+        dialogs_.message("Le fichier " + quoted(fileName) +
+                             " ne peut pas être ajouté : ce n'est pas une partie enregistrée "
+                             "valide.",
+                         MessageIcon::Critical);
         return;
     }
-    show({Folders, Volumes, SaveButton, Label}, false);
+    // An open list of saved games shows the new one, as "REPREND LA PARTIE" would.
+    if (store(savedGamePath(view_.folderPath(), *gameName), bytes) && view_.isShown(SavedGames))
+        Command5_Click();
 }
 
 void FilePanel::Command5_Click() {

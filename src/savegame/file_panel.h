@@ -62,10 +62,15 @@ class FilePanel {
     void List2_Click();
     // A folder of the folder list that cannot be opened: the list stays where it was.
     void refuseFolder(const std::string& folder);
+    // A saved-game file brought from elsewhere, dropped on the window: kept as its bytes in
+    // the folder the folder list shows when its name and lines are sound, else refused.
+    void addSavedGameFile(const std::string& fileName, const std::string& bytes);
 
   private:
     void show(std::initializer_list<PanelControl> controls, bool shown);
     void setLabel(const std::string& text);
+    // Writes a saved game; false, once the player is told why, when it could not be.
+    bool store(const std::string& path, const std::string& bytes);
     // Label and choosers catch up with the folder list, then the saved-games list refills.
     void followFolderList();
 

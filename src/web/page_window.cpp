@@ -13,12 +13,6 @@ using namespace layout;
 
 namespace {
 
-// A name or a path inside a message, as the file panel's messages quote one: as the lists show
-// it, isolated so that its own right-to-left letters cannot reorder the sentence around it.
-std::string quoted(const std::string& name) {
-    return "« \u2068" + shownAsListed(name) + "\u2069 »";
-}
-
 // Where the saved games are offered as files to download, outside the window.
 const char* const kOffers = "saved-games";
 
@@ -97,25 +91,7 @@ void PageWindow::stepFocus(int cell, int rowStep, int columnStep) {
 
 void PageWindow::addDroppedFile(const std::string& fileName, const std::string& bytes) {
     refreshFromStore();
-    const auto gameName = gameNameOf(fileName);
-    const auto board = bytes.size() <= kMaxReadBytes ? parseBoard(bytes) : std::nullopt;
-    if (!gameName || gameNameFault(*gameName) || !board) {
-        dialogs_.message("Le fichier " + quoted(fileName) +
-                             " ne peut pas être ajouté : ce n'est pas une partie enregistrée "
-                             "valide.",
-                         MessageIcon::Critical, std::nullopt);
-        return;
-    }
-    const std::string path = savedGamePath(panel_.folderPath(), *gameName);
-    if (auto reason = writeFileAtomically(path, bytes)) {
-        dialogs_.message("La partie n'a pas pu être enregistrée dans le fichier " + quoted(path) +
-                             " : " + *reason + ".",
-                         MessageIcon::Critical, std::nullopt);
-        return;
-    }
-    // An open list of saved games shows the new one, as "REPREND LA PARTIE" would.
-    if (panel_.isShown(PanelControl::SavedGames))
-        filePanel_.Command5_Click();
+    filePanel_.addSavedGameFile(fileName, bytes);
     offerSavedGames();
 }
 

@@ -314,5 +314,30 @@ TEST_F(FilePanelTest, AnotherVolumeMovesTheFolderList) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(FilePanelTest, ADroppedSavedGameIsKeptAsItsBytesAndAnythingElseRefused) {
+    std::string sound;
+    for (int n = 0; n < 81; ++n)
+        sound += n % 2 ? "j5\n" : "G0\r\n";
+    panel.Command5_Click();
+    for (auto [name, bytes] : {std::pair{"notes.txt", sound},
+                               {"tessala/b.txt", sound},
+                               {"tessal\u200Bx.txt", sound},
+                               {"tessalbad.txt", "\x01" + sound},
+                               {"tessalbig.txt", sound + std::string(kMaxReadBytes, '\n')}}) {
+        dialogs.messages.clear();
+        panel.addSavedGameFile(name, bytes);
+        EXPECT_EQ(dialogs.texts(),
+                  std::vector<std::string>{"Le fichier « \u2068" + shownAsListed(name) +
+                                           "\u2069 » ne peut pas être ajouté : ce n'est pas une "
+                                           "partie enregistrée valide."});
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
+    dialogs.messages.clear();
+    panel.addSavedGameFile("tessalété.txt", sound);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(read(root / "tessalété.txt"), sound);
+    EXPECT_EQ(view.savedGames, std::vector<std::string>{"été"}); // the open list shows it
+}
+
 } // namespace
 } // namespace tessal
