@@ -9,8 +9,6 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
-#include <filesystem>
-
 namespace tessal {
 
 namespace {
@@ -90,27 +88,19 @@ bool FolderList::setPath(const std::string& requested) {
 }
 
 bool FolderList::fill(const std::string& path, bool evenUnreadable) {
-    const auto subfolders = subfolderNames(path);
-    if (!subfolders && !evenUnreadable)
+    const auto rows = folderRows(path, "/", evenUnreadable);
+    if (!rows)
         return false;
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
-    int depth = 0;
     QListWidgetItem* current = nullptr;
-    for (const std::string& folder : foldersDownTo(path)) {
-        const std::string name = std::filesystem::path(folder).filename().string();
-        auto* item = new QListWidgetItem(open, shownName(name.empty() ? folder : name), this);
-        item->setData(kPathRole, keptBytes(folder));
-        item->setData(kDepthRole, depth);
-        current = item;
-        ++depth;
-    }
-    for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
-        auto* item = new QListWidgetItem(closed, shownName(name), this);
-        item->setData(kPathRole,
-                      keptBytes((std::filesystem::path(path) / name).lexically_normal().string()));
-        item->setData(kDepthRole, depth);
+    for (const FolderRow& row : *rows) {
+        auto* item = new QListWidgetItem(row.open ? open : closed, shownName(row.name), this);
+        item->setData(kPathRole, keptBytes(row.path));
+        item->setData(kDepthRole, row.depth);
+        if (row.open)
+            current = item;
     }
     setCurrentItem(current);
     return true;

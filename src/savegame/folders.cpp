@@ -142,4 +142,22 @@ std::vector<std::string> foldersDownTo(const std::string& folder) {
     return chain;
 }
 
+std::optional<std::vector<FolderRow>> folderRows(const std::string& folder, const std::string& top,
+                                                 bool evenUnreadable) {
+    const auto subfolders = subfolderNames(folder);
+    if (!subfolders && !evenUnreadable)
+        return std::nullopt;
+    std::vector<FolderRow> rows;
+    for (const std::string& step : foldersDownTo(folder)) {
+        if (step.size() < top.size())
+            continue; // above the top
+        const std::string name = fs::path(step).filename().string();
+        rows.push_back({step, name.empty() ? step : name, static_cast<int>(rows.size()), true});
+    }
+    const int depth = static_cast<int>(rows.size());
+    for (const std::string& name : subfolders.value_or(std::vector<std::string>{}))
+        rows.push_back({(fs::path(folder) / name).lexically_normal().string(), name, depth});
+    return rows;
+}
+
 } // namespace tessal

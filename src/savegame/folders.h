@@ -31,4 +31,19 @@ std::string normalFolder(const std::string& folder);
 // The folders from the root down to `folder` itself, each as a full path.
 std::vector<std::string> foldersDownTo(const std::string& folder);
 
+// One entry of the folder chooser: a folder on the way down to the current one (open), or a
+// subfolder of the current one, with its name as the file system spells it ("/" for the root)
+// and its depth below the chooser's top.
+struct FolderRow {
+    std::string path;
+    std::string name;
+    int depth = 0;
+    bool open = false;
+};
+// What the folder chooser lists for `folder`: the folders from `top` down to it, then its
+// subfolders. Nothing when it cannot be read, unless `evenUnreadable`: then the way down
+// alone, so that the player can climb out.
+std::optional<std::vector<FolderRow>> folderRows(const std::string& folder, const std::string& top,
+                                                 bool evenUnreadable);
+
 } // namespace tessal

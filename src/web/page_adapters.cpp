@@ -6,8 +6,6 @@
 #include "web/css.h"
 #include "web/elements.h"
 
-#include <filesystem>
-
 namespace tessal::web {
 
 using namespace layout;
@@ -110,22 +108,18 @@ void PageFolderList::open(int row) {
 }
 
 bool PageFolderList::fill(const std::string& path, bool evenUnreadable) {
-    const auto subfolders = subfolderNames(path);
-    if (!subfolders && !evenUnreadable)
+    // Never above the volume, in memory: saves there would be lost.
+    const auto rows = folderRows(path, volume_, evenUnreadable);
+    if (!rows)
         return false;
     rows_.clear();
     clearOptions(kDir1.name);
-    for (const std::string& folder : foldersDownTo(path)) {
-        if (!folder.starts_with(volume_))
-            continue; // above the volume, in memory: saves there would be lost
-        appendOption(kDir1.name, shownAsListed(std::filesystem::path(folder).filename().string()),
-                     "open", static_cast<int>(rows_.size()));
-        rows_.push_back(folder);
-    }
-    const int current = static_cast<int>(rows_.size()) - 1;
-    for (const std::string& name : subfolders.value_or(std::vector<std::string>{})) {
-        appendOption(kDir1.name, shownAsListed(name), "", current + 1);
-        rows_.push_back(joinPath(path, name));
+    int current = 0;
+    for (const FolderRow& row : *rows) {
+        appendOption(kDir1.name, shownAsListed(row.name), row.open ? "open" : "", row.depth);
+        if (row.open)
+            current = static_cast<int>(rows_.size());
+        rows_.push_back(row.path);
     }
     markOption(kDir1.name, current);
     return true;

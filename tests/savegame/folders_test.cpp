@@ -10,6 +10,8 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
+#include <tuple>
+#include <tuple>
 #include <unistd.h>
 
 namespace tessal {
@@ -161,6 +163,28 @@ TEST(Folders, ThePathFromTheRootDown) {
     EXPECT_EQ(foldersDownTo("/home/ana/jeux"),
               (std::vector<std::string>{"/", "/home", "/home/ana", "/home/ana/jeux"}));
     EXPECT_EQ(foldersDownTo("/"), std::vector<std::string>{"/"});
+}
+
+// The chooser's rows: the way down from its top, open, then the subfolders one level deeper;
+// an unreadable folder lists the way down alone, when asked to.
+TEST(Folders, TheChooserListsTheWayDownThenTheSubfolders) {
+    const TemporaryFolder root;
+    fs::create_directories(root.path() / "jeux" / "b");
+    fs::create_directories(root.path() / "jeux" / "a");
+    const std::string top = root.path().string(), jeux = (root.path() / "jeux").string();
+    const auto rows = folderRows(jeux, top, false);
+    ASSERT_TRUE(rows);
+    std::vector<std::tuple<std::string, std::string, int, bool>> seen;
+    for (const FolderRow& row : *rows)
+        seen.emplace_back(row.path, row.name, row.depth, row.open);
+    const std::string topName = root.path().filename().string();
+    EXPECT_EQ(seen, (decltype(seen){{top, topName, 0, true},
+                                    {jeux, "jeux", 1, true},
+                                    {jeux + "/a", "a", 2, false},
+                                    {jeux + "/b", "b", 2, false}}));
+    EXPECT_FALSE(folderRows(jeux + "/gone", top, false));
+    EXPECT_EQ(folderRows(jeux + "/gone", top, true)->size(), 3u);
+    EXPECT_EQ(folderRows("/", "/", true)->front().name, "/");
 }
 
 } // namespace
