@@ -3,16 +3,9 @@
 // dropped from the desktop, and the window scaled to fit the page. Each event ends in the
 // window's handler of the same name.
 
-// The script loads beside the page; the game starts once the page's controls stand.
-if (document.readyState == 'loading') {
-  addRunDependency('page');
-  document.addEventListener('DOMContentLoaded', () => {
-    removeRunDependency('page');
-    tessalControls();
-  });
-} else {
-  tessalControls();
-}
+// The script is deferred: it runs once the page's controls stand, and the game has already
+// started when these lines run, the WebAssembly compiled and the first game dealt above.
+tessalControls();
 
 function tessalControls() {
   'use strict';
@@ -25,8 +18,6 @@ function tessalControls() {
   const waiting = [];
   let running = false;
   function run(call) {
-    if (!runtimeInitialized)
-      return;
     waiting.push(call);
     if (!running)
       runWaiting();
@@ -277,9 +268,9 @@ function tessalControls() {
     }
   });
 
-  // The saved games are offered once the game has started, and again whenever the page
+  // The saved games are offered once the dealt board is drawn, and again whenever the page
   // shows anew: other tabs may have saved meanwhile.
-  addOnPostRun(() => handle('offerSavedGames'));
+  requestAnimationFrame(() => setTimeout(() => handle('offerSavedGames')));
   document.addEventListener('visibilitychange', () => {
     if (!document.hidden)
       handle('offerSavedGames');
