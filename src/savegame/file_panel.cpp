@@ -100,8 +100,8 @@ bool FilePanel::store(const std::string& path, const std::string& bytes) {
 
 void FilePanel::addSavedGameFile(const std::string& fileName, const std::string& bytes) {
     const auto gameName = gameNameOf(fileName);
-    if (!gameName || gameNameFault(*gameName) || bytes.size() > kMaxReadBytes ||
-        !parseBoard(bytes)) {
+    if (!gameName || gameName->empty() || gameNameFault(*gameName) ||
+        bytes.size() > kMaxReadBytes || !parseBoard(bytes)) {
         dialogs_.message("Le fichier " + quoted(fileName) +
                              " ne peut pas être ajouté : ce n'est pas une partie enregistrée "
                              "valide.",

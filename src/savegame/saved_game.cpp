@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tessal {
 
@@ -55,6 +56,17 @@ std::pair<char32_t, std::size_t> codePointAt(std::string_view text, std::size_t 
 
 constexpr std::string_view kReplacement = "\uFFFD";
 
+// The characters Unicode has every program draw as nothing (zero-width spaces and joiners,
+// the soft hyphen, fillers, a byte-order mark, tags...), the reordering marks aside. The two
+// selectors that ask for an emoji drawn in colour or as text stay: an emoji keyboard types
+// them after many emoji.
+constexpr std::pair<char32_t, char32_t> kDrawnAsNothing[] = {
+    {0xad, 0xad},     {0x34f, 0x34f},     {0x115f, 0x1160},   {0x17b4, 0x17b5},
+    {0x180b, 0x180f}, {0x200b, 0x200d},   {0x2060, 0x2065},   {0x206a, 0x206f},
+    {0x3164, 0x3164}, {0xfe00, 0xfe0d},   {0xfeff, 0xfeff},   {0xffa0, 0xffa0},
+    {0xfff0, 0xfff8}, {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0000, 0xe0fff},
+};
+
 std::optional<NameFault> faultOf(char32_t c) {
     using enum NameFault;
     if (c == '/' || c == '\\')
@@ -66,8 +78,9 @@ std::optional<NameFault> faultOf(char32_t c) {
     if (c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) ||
         (c >= 0x2066 && c <= 0x2069)) // marks, embeddings, overrides, isolates
         return Reordering;
-    if ((c >= 0x200b && c <= 0x200d) || c == 0x2060) // zero-width spaces, joiners
-        return Invisible;
+    for (const auto& [first, last] : kDrawnAsNothing)
+        if (c >= first && c <= last)
+            return Invisible;
     return std::nullopt;
 }
 
@@ -279,8 +292,9 @@ bool isForeignLinkInSharedFolder(const fs::path& link) {
            linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folderStatus.st_uid;
 }
 
-// The links the kernel follows in one path before it gives up.
+// The links the kernel follows in one path before it gives up, and the longest name it keeps.
 constexpr int kMostLinksFollowed = 40;
+constexpr std::size_t kLongestFileName = 255;
 
 // Where a save must go: a symlinked saved game is written where the link points, unless the
 // link belongs to somebody else in a shared folder. A path still a link at the end leads
@@ -332,6 +346,10 @@ bool linkUnnamed(int fd, const std::string& name) {
 } // namespace
 
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
+    // Linux keeps no longer file name; the browser's folder would take one and then never
+    // list it.
+    if (fs::path(path).filename().string().size() > kLongestFileName)
+        return reasonOf(ENAMETOOLONG);
     const auto followed = followLinks(path);
     if (!followed)
         return kForeignLink;

@@ -322,6 +322,7 @@ TEST_F(FilePanelTest, ADroppedSavedGameIsKeptAsItsBytesAndAnythingElseRefused) {
     for (auto [name, bytes] : {std::pair{"notes.txt", sound},
                                {"tessala/b.txt", sound},
                                {"tessal\u200Bx.txt", sound},
+                               {"tessal.txt", sound},
                                {"tessalbad.txt", "\x01" + sound},
                                {"tessalbig.txt", sound + std::string(kMaxReadBytes, '\n')}}) {
         dialogs.messages.clear();

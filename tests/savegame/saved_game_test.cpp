@@ -78,8 +78,11 @@ TEST(FileNames, NamesThatWouldLeaveTheFolderAreRefused) {
           "stray\x85"
           "byte"})
         EXPECT_TRUE(gameNameFault(bad)) << bad;
-    for (const char* lookalike : {"bob\u200b", "zwnj\u200c", "zwj\u200d", "wj\u2060"})
+    for (const char* lookalike :
+         {"bob\u200b", "zwnj\u200c", "zwj\u200d", "wj\u2060", "\ufeffbom", "shy\u00ad", "cgj\u034f",
+          "vs\ufe00", "fill\u3164", "tag\U000E0041"})
         EXPECT_EQ(gameNameFault(lookalike), NameFault::Invisible); // "bob\u200B" reads "bob"
+    EXPECT_FALSE(gameNameFault("cœur \u2764\ufe0f")); // an emoji keyboard's heart, in colour
     EXPECT_TRUE(gameNameFault(std::string("nul\0x", 5)));
 }
 
@@ -222,6 +225,18 @@ TEST(Files, ListingShowsPlainVisibleSavedGamesInReadingOrder) {
     EXPECT_EQ(reason, "le répertoire n'existe plus");
 }
 
+// The browser's folder would keep a longer name than Linux does, and never list it.
+TEST(Files, AFileNameLongerThanLinuxKeepsIsRefused) {
+    TempFolder folder;
+    EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str(), std::string(245, 'x')), "new"),
+              std::nullopt); // tessal + 245 + .txt: 255 bytes
+    EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str(), std::string(244, 'x') + "é"), "new"),
+              "le nom est trop long");
+    std::string reason;
+    EXPECT_EQ(savedGameNames(folder.str(), reason),
+              std::vector<std::string>{std::string(245, 'x')});
+}
+
 TEST(Files, AProtectedSaveIsRefusedALinkFollowedAndPermissionsKept) {
     TempFolder folder;
     folder.write("tessalgarde.txt", "kept");
@@ -229,8 +244,6 @@ TEST(Files, AProtectedSaveIsRefusedALinkFollowedAndPermissionsKept) {
     // Even for root, who could write it; and the reasons a player meets, in French.
     EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str(), "garde"), "new"),
               "le fichier est protégé en écriture");
-    EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str(), std::string(300, 'x')), "new"),
-              "le nom est trop long");
     EXPECT_EQ(writeFileAtomically(savedGamePath(folder.str() + "/parti", "x"), "new"),
               "le répertoire n'existe plus");
     EXPECT_EQ(folder.read("tessalgarde.txt"), "kept");
