@@ -256,8 +256,12 @@ function tessalControls() {
     if (!event.dataTransfer.types.includes('Files'))
       return;
     event.preventDefault();
+    // No more is read than the file panel looks at: a film dropped by mistake is refused at
+    // once, and a file that cannot be read at all as a file of nothing.
+    const enough = _droppedFileReadLimit();
     for (const file of Array.from(event.dataTransfer.files)) {
-      const bytes = new Uint8Array(await file.arrayBuffer());
+      const bytes = await file.slice(0, enough).arrayBuffer().then(
+          (read) => new Uint8Array(read), () => new Uint8Array(0));
       run(async () => {
         const copy = _malloc(Math.max(bytes.length, 1));
         HEAPU8.set(bytes, copy);

@@ -17,9 +17,22 @@ mergeInto(LibraryManager.library, {
   tessal_set_style: function(id, property, value) {
     tessalElement(id).style.setProperty(UTF8ToString(property), UTF8ToString(value));
   },
+  // A control hidden while it holds the keyboard hands it on to the next one that takes it,
+  // as a desktop window does, rather than to nobody.
   tessal_set_hidden__deps: ['$tessalElement'],
   tessal_set_hidden: function(id, hidden) {
-    tessalElement(id).hidden = !!hidden;
+    const element = tessalElement(id);
+    const heldKeyboard = hidden && element.contains(document.activeElement);
+    element.hidden = !!hidden;
+    if (!heldKeyboard)
+      return;
+    const stops = Array.from(document.querySelectorAll(
+        '#window button, #window select, #window [tabindex]')).filter(
+        (stop) => stop.tabIndex >= 0 && stop.getClientRects().length);
+    const next = stops.find(
+        (stop) => element.compareDocumentPosition(stop) & Node.DOCUMENT_POSITION_FOLLOWING);
+    if (next || stops.length)
+      (next || stops[0]).focus();
   },
   tessal_is_hidden__deps: ['$tessalElement'],
   tessal_is_hidden: function(id) {

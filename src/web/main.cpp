@@ -1,6 +1,7 @@
 // The game as a page: the window takes the page's controls and deals its first game. The page's
 // events call the handlers below, each the window's handler of that name; the saved games are
 // offered once the page has started.
+#include "savegame/saved_game.h"
 #include "web/page_window.h"
 #include "web/store.h"
 
@@ -58,6 +59,10 @@ EMSCRIPTEN_KEEPALIVE void stepFocus(int cell, int rowStep, int columnStep) {
 }
 EMSCRIPTEN_KEEPALIVE void addDroppedFile(const char* fileName, const char* bytes, int length) {
     page->addDroppedFile(fileName, std::string(bytes, static_cast<std::size_t>(length)));
+}
+// A dropped file longer than a saved game may be is refused whatever follows.
+EMSCRIPTEN_KEEPALIVE int droppedFileReadLimit() {
+    return static_cast<int>(tessal::kMaxReadBytes) + 1;
 }
 EMSCRIPTEN_KEEPALIVE void offerSavedGames() {
     tessal::web::refreshFromStore();

@@ -12,6 +12,7 @@ import subprocess
 import sys
 import shutil
 import tempfile
+import time
 
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
@@ -189,11 +190,12 @@ class Page:
             return f.read()
 
     def drop(self, file_name, data):
+        """Drops a file of the given bytes, or of that many zero bytes."""
         self.js("""const files = new DataTransfer();
             files.items.add(new File([new Uint8Array(arguments[1])], arguments[0]));
             document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: files,
                                                                 bubbles: true}));""",
-                file_name, list(data))
+                file_name, list(data) if isinstance(data, bytes) else data)
 
 
 def check_fresh_deal(board):
@@ -206,7 +208,14 @@ def check_fresh_deal(board):
             raise Failure("box %d holds %d givens" % (box, count))
 
 
-def run(site, work):
+def run(built, work):
+    # The site as a host keeps one it has served for days: the browser's cache then takes its
+    # files for fresh, and a new build must still reach the offline copy.
+    site = os.path.join(work, "site")
+    shutil.copytree(built, site)
+    days_ago = time.time() - 10 * 24 * 3600
+    for name in os.listdir(site):
+        os.utime(os.path.join(site, name), (days_ago, days_ago))
     with serving(site) as (server, url), browser(os.path.join(work, "profile")) as driver:
         page = Page(driver, url, os.path.join(work, "downloads"))
         board = page.open()
@@ -290,6 +299,8 @@ def run(site, work):
             raise Failure("the panel shows %r over %s" % (page.element("Label1").text, folders))
         name = "été à Noël"
         page.save(name)
+        if not page.js("return document.activeElement.closest('#window')"):
+            raise Failure("the keyboard went to %s" % page.js("return document.activeElement.id"))
         played = saved_bytes(page.board())
         if page.offered().get(name) != "tessal%s.txt" % name or page.download(name) != played:
             raise Failure("the save is offered as %s" % page.offered().get(name))
@@ -343,11 +354,33 @@ def run(site, work):
         page.answer("OK")
         if "mauvaise" in page.offered():
             raise Failure("an unsound file dropped was kept")
+        heap = page.js("return HEAPU8.length")
+        page.drop("tessalfilm.txt", 64 << 20)
+        if "tessalfilm.txt" not in page.box()["text"]:
+            raise Failure("a 64 MiB file dropped shows %s" % page.box())
+        page.answer("OK")
+        if page.js("return HEAPU8.length") != heap:
+            raise Failure("a 64 MiB file dropped was read whole")
         print("ok - a dropped file is added as it is, a bad one refused")
 
         page.wait("the offline copy", lambda: driver.execute_async_script(
             "navigator.serviceWorker.ready.then(() => arguments[0]("
             "!!navigator.serviceWorker.controller))"))
+        with open(os.path.join(site, "page.css"), "a") as f:
+            f.write("body { --build: 2; }\n")
+        with open(os.path.join(site, "offline.js")) as f:
+            worker = f.read()
+        with open(os.path.join(site, "offline.js"), "w") as f:
+            f.write(re.sub(r"'tessal-(\w+)'", r"'tessal-\1b'", worker, count=1))
+        page.open()
+        page.wait("the new build's offline copy", lambda: driver.execute_async_script(
+            "caches.keys().then((names) => arguments[0](names.length == 1 && "
+            "names[0].endsWith('b')))"))
+        page.open()
+        if page.js("return getComputedStyle(document.body).getPropertyValue('--build').trim()") \
+                != "2":
+            raise Failure("a new build of the site still shows the old one")
+        print("ok - a new build of the site replaces the offline copy with its own files")
         server.kill()
         server.wait()
         saved = {"autre onglet", "premier", name, "<b>déposée"}
