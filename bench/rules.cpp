@@ -31,6 +31,7 @@ class NoList final : public DigitList {
     int heightTwips() const override { return kDigitListHeightTwips; }
     int leftTwips() const override { return left; }
     void moveTo(int l, int) override { left = l; }
+    void chooseNothing() override {} // each placement picks the digit set beforehand
     void setLeftTwips(int l) override { left = l; }
     void bringToFront() override {}
     void takeKeyboard(int) override {}

@@ -111,6 +111,10 @@ void ListDigits::moveTo(int leftTwips, int topTwips) {
     list_->move(px(leftTwips), px(topTwips));
     offerTabStop();
 }
+void ListDigits::chooseNothing() {
+    list_->clearSelection();
+    list_->setCurrentRow(-1);
+}
 void ListDigits::setLeftTwips(int leftTwips) {
     list_->move(px(leftTwips), list_->y());
     offerTabStop();

@@ -53,6 +53,7 @@ class ListDigits final : public DigitList {
     int heightTwips() const override;
     int leftTwips() const override;
     void moveTo(int leftTwips, int topTwips) override;
+    void chooseNothing() override;
     void setLeftTwips(int leftTwips) override;
     void bringToFront() override;
     void takeKeyboard(int openedBeside) override;

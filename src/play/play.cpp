@@ -11,6 +11,7 @@ void Play::Command1_MouseDown(int Index) {
 void Play::Command1_Click(int Index) {
     if (!cells_.text(Index).empty())
         return;
+    list_.chooseNothing();
     list_.moveTo(kCellSizeTwips + cellLeftTwips(Index), cellTopTwips(Index) - list_.heightTwips());
     list_.bringToFront();
     list_.takeKeyboard(Index);

@@ -15,6 +15,8 @@ class DigitList {
     virtual int heightTwips() const = 0;
     virtual int leftTwips() const = 0;
     virtual void moveTo(int leftTwips, int topTwips) = 0;
+    // Each opening starts with no digit chosen, so the first arrow picks from an end.
+    virtual void chooseNothing() = 0;
     // Only Left changes when the list is put away; Top keeps its last value.
     virtual void setLeftTwips(int leftTwips) = 0;
     virtual void bringToFront() = 0;

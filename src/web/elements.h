@@ -22,6 +22,7 @@ void clearOptions(const std::string& list);
 void appendOption(const std::string& list, const std::string& text, const char* kind = "",
                   int depth = 0);
 void markOption(const std::string& list, int row);
+void unmarkOptions(const std::string& list);
 // The option the player chose last, -1 when none.
 int chosenOption(const std::string& list);
 

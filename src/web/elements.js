@@ -85,6 +85,15 @@ mergeInto(LibraryManager.library, {
     option.classList.add('current');
     list.setAttribute('aria-activedescendant', option.id);
   },
+  tessal_unmark_options__deps: ['$tessalElement'],
+  tessal_unmark_options: function(id) {
+    const list = tessalElement(id);
+    for (const option of list.children) {
+      option.setAttribute('aria-selected', 'false');
+      option.classList.remove('current');
+    }
+    list.removeAttribute('aria-activedescendant');
+  },
   tessal_chosen_option__deps: ['$tessalElement'],
   tessal_chosen_option: function(id) {
     return Array.prototype.findIndex.call(tessalElement(id).children,

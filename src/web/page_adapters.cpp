@@ -62,6 +62,9 @@ void PageDigits::moveTo(int leftTwips, int topTwips) {
     // Only the list in view is a stop of the keyboard's round.
     setAttribute(kList1.name, "tabindex", left_ >= 0 ? "0" : "-1");
 }
+void PageDigits::chooseNothing() {
+    unmarkOptions(kList1.name);
+}
 void PageDigits::setLeftTwips(int leftTwips) {
     moveTo(leftTwips, top_);
 }

@@ -39,6 +39,7 @@ class PageDigits final : public DigitList {
     int heightTwips() const override;
     int leftTwips() const override { return left_; }
     void moveTo(int leftTwips, int topTwips) override;
+    void chooseNothing() override;
     void setLeftTwips(int leftTwips) override;
     void bringToFront() override;
     void takeKeyboard(int openedBeside) override;

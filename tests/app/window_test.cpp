@@ -496,6 +496,9 @@ class WindowTest : public QObject {
         QCOMPARE(cell(open)->text(), QString::number(digit));
         QTest::keyClick(cell(open), Qt::Key_Delete);
         QVERIFY(cell(open)->text().isEmpty());
+        QTest::keyClick(cell(open), Qt::Key_Space); // opened anew, with no digit chosen
+        QVERIFY(list1()->selectedItems().isEmpty());
+        QTest::keyClick(list1(), Qt::Key_Escape);
         int given = 0;
         for (int index : kBoardOrder)
             given = cell(index)->text().isEmpty() ? given : index;

@@ -25,6 +25,7 @@ class MemoryList final : public DigitList {
         left = l;
         top = t;
     }
+    void chooseNothing() override { selected = -1; }
     void setLeftTwips(int l) override { left = l; }
     void bringToFront() override { ++raised; }
     void takeKeyboard(int cell) override { keyboardFrom = cell; }
