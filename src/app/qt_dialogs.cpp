@@ -14,30 +14,44 @@ namespace {
 // The game speaks French, and Qt's own button texts come in English without a translation.
 const QString kCancelText = QStringLiteral("Annuler");
 
+// The lines a text takes at a width, broken between words where it can, anywhere if not.
+QStringList linesOf(const QString& text, const QFont& font, qreal width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator);
+    }
+    layout.endLayout();
+    return lines;
+}
+
 // Qt breaks a box's text only between words, so a long name or path without a space would
-// run the box off the screen: such a word is broken where it must, at a slash if it can, to
-// lines no wider than the box's text ever gets, half the screen at most.
+// run the box off the screen: such a word is broken where it must, at a slash if it can. A
+// text taller than half the screen keeps its first and last lines around an ellipsis: the
+// start and the end of a path tell where it is.
 QString brokenToFit(const QString& text, const QFont& font, const QScreen* screen) {
+    // No wider than a box's text ever gets, half the screen at most.
     const qreal width = std::min(screen->availableGeometry().width() / 2, 500);
     const QFontMetricsF metrics(font);
     QStringList words = text.split(u' ');
-    for (QString& word : words) {
-        if (metrics.horizontalAdvance(word) <= width)
-            continue;
-        QTextLayout layout(word, font);
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        QStringList pieces;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            pieces << word.mid(line.textStart(), line.textLength());
-        }
-        layout.endLayout();
-        word = pieces.join(QChar::LineSeparator); // a break inside the paragraph and its isolates
-    }
-    return words.join(u' ');
+    // A line separator breaks the line inside the paragraph, and inside a name's isolates.
+    for (QString& word : words)
+        if (metrics.horizontalAdvance(word) > width)
+            word = linesOf(word, font, width).join(QChar::LineSeparator);
+    const QString broken = words.join(u' ');
+    const int most = std::max(
+        3, static_cast<int>(screen->availableGeometry().height() / 2 / metrics.lineSpacing()));
+    const QStringList lines = linesOf(broken, font, width);
+    if (lines.size() <= most)
+        return broken;
+    const int kept = (most - 1) / 2;
+    return (lines.mid(0, kept) + QStringList{QStringLiteral("…")} + lines.mid(lines.size() - kept))
+        .join(QChar::LineSeparator);
 }
 } // namespace
 
