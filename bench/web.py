@@ -7,6 +7,7 @@ Usage: bench/web.py [SITE_FOLDER]    (without one, tools/build-web.sh builds the
 """
 import gzip
 import os
+import re
 import shutil
 import statistics
 import subprocess
@@ -27,6 +28,17 @@ BACKDROP_PAGE = """<!DOCTYPE html><html lang="fr"><head><meta charset="utf-8">
 <link rel="stylesheet" href="site/window.css"><link rel="stylesheet" href="site/page.css">
 </head><body><div id="frame"><div id="window"></div></div></body></html>"""
 
+
+
+def window_page(site):
+    """The game's page without the game: the same window, its controls and stylesheets, and
+    no script, beside the static page. What it costs beyond the static page is the window's."""
+    with open(os.path.join(site, "index.html"), encoding="utf-8") as f:
+        page = f.read()
+    page = re.sub(r'<meta http-equiv="Content-Security-Policy"[^>]*>', '<base href="site/">', page)
+    return re.sub(r'<script src="tessal.js"[^>]*></script>', "", page)
+
+
 # Run in every page before its own scripts: the time at which the first frame that shows the
 # backdrop, fetched, and, in the game's page, a board of 30 givens, starts to be drawn. The
 # clock is read in the frame's callback: the frame's own time stamp is taken when the frame
@@ -34,7 +46,7 @@ BACKDROP_PAGE = """<!DOCTYPE html><html lang="fr"><head><meta charset="utf-8">
 SHOWN = """window.tessalShown = new Promise((resolve) => {
   const backdrop = () => performance.getEntriesByType('resource').some(
       (e) => /background(@2x)?\\.jpg$/.test(e.name) && e.responseEnd > 0);
-  const dealt = () => location.pathname.endsWith('backdrop.html') ||
+  const dealt = () => !location.pathname.endsWith('/site/') ||
       Array.from(document.querySelectorAll('.cell')).filter((c) => c.textContent).length == 30;
   const frame = () => backdrop() && dealt() ? resolve(performance.now())
                                              : requestAnimationFrame(frame);
@@ -106,6 +118,8 @@ def main():
     shutil.copytree(site, os.path.join(served, "site"))
     with open(os.path.join(served, "backdrop.html"), "w") as f:
         f.write(BACKDROP_PAGE)
+    with open(os.path.join(served, "window.html"), "w", encoding="utf-8") as f:
+        f.write(window_page(site))
     server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1",
                                "--directory", served, "0"],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
@@ -116,6 +130,7 @@ def main():
         driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": SHOWN})
         driver.execute_cdp_cmd("Network.enable", {})
         pages = (("static page, backdrop only", url + "backdrop.html"),
+                 ("the same window, without the game's script", url + "window.html"),
                  ("Tessal, a dealt board of 30 givens", url + "site/"))
         for visit, fresh in (("A first visit, every file fetched from the server", True),
                              ("A return visit, from the offline copy and the browser's caches",
@@ -128,7 +143,7 @@ def main():
             for run in range(RUNS):  # side by side, each first in every other round
                 for label, address in pages[::-1] if run % 2 else pages:
                     times[label].append(shown_after_navigation(driver, address))
-            static, game = (times[label] for label, _ in pages)
+            static, window, game = (statistics.median(times[label]) for label, _ in pages)
             print("\n%s: navigation to the first frame that shows the page, %d runs each, side "
                   "by side:\n" % (visit, RUNS))
             print("| page | min ms | median ms | max ms |\n|---|---|---|---|")
@@ -136,8 +151,8 @@ def main():
                 print("| %s | %.1f | %.1f | %.1f |" % (label, min(times[label]),
                                                      statistics.median(times[label]),
                                                      max(times[label])))
-            print("\nRatio Tessal / static page: %.2f (budget %.1f)" %
-                  (statistics.median(game) / statistics.median(static), BUDGET_RATIO))
+            print("\nRatio Tessal / static page: %.2f (budget %.1f); the window alone / static "
+                  "page: %.2f" % (game / static, BUDGET_RATIO, window / static))
 
         handled, framed = [], []
         for _ in range(CLICKS):
