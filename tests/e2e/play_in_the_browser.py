@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The game's page in real headless Chromium (Debian's chromium and chromedriver, through
-Selenium), served from the built site on a port of its own. The mouse, a finger and the
-keyboard go through the browser's own input events; saved games are checked byte for byte.
+Selenium), served from a copy of the built site on a port of its own. The mouse, a finger and
+the keyboard go through the browser's own input events; saved games are checked byte for byte.
 
 Usage: play_in_the_browser.py SITE_FOLDER
 """
