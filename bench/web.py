@@ -29,7 +29,6 @@ BACKDROP_PAGE = """<!DOCTYPE html><html lang="fr"><head><meta charset="utf-8">
 </head><body><div id="frame"><div id="window"></div></div></body></html>"""
 
 
-
 def window_page(site):
     """The game's page without the game: the same window, its controls and stylesheets, and
     no script, beside the static page. What it costs beyond the static page is the window's."""

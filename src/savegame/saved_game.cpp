@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -292,9 +293,8 @@ bool isForeignLinkInSharedFolder(const fs::path& link) {
            linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folderStatus.st_uid;
 }
 
-// The links the kernel follows in one path before it gives up, and the longest name it keeps.
+// The links the kernel follows in one path before it gives up.
 constexpr int kMostLinksFollowed = 40;
-constexpr std::size_t kLongestFileName = 255;
 
 // Where a save must go: a symlinked saved game is written where the link points, unless the
 // link belongs to somebody else in a shared folder. A path still a link at the end leads
@@ -348,7 +348,7 @@ bool linkUnnamed(int fd, const std::string& name) {
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes) {
     // Linux keeps no longer file name; the browser's folder would take one and then never
     // list it.
-    if (fs::path(path).filename().string().size() > kLongestFileName)
+    if (fs::path(path).filename().string().size() > NAME_MAX)
         return reasonOf(ENAMETOOLONG);
     const auto followed = followLinks(path);
     if (!followed)
