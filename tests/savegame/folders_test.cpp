@@ -11,7 +11,6 @@
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <tuple>
-#include <tuple>
 #include <unistd.h>
 
 namespace tessal {
