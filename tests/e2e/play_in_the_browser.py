@@ -386,6 +386,11 @@ def run(built, work):
         saved = {"autre onglet", "premier", name, "<b>déposée"}
         check_fresh_deal(page.open())
         page.wait("the saved games offline", lambda: set(page.offered()) == saved)
+        # Served by the browser from the kept files, without starting the worker.
+        route = page.js("return performance.getEntriesByType('navigation')[0]"
+                        ".workerMatchedSourceType")
+        if route not in (None, "cache"):
+            raise Failure("the kept page was not served by the offline copy's route: %r" % route)
         print("ok - the page reloads and deals with the server gone")
 
         errors = [entry["message"] for entry in driver.get_log("browser")
