@@ -280,13 +280,15 @@ function tessalControls() {
       handle('offerSavedGames');
   });
 
-  // The whole window scaled to the page, keeping its proportions.
+  // The whole window scaled to the page, keeping its proportions. Everything is read before
+  // anything is written, so that the page is laid out once, not once per line.
   function fit() {
     const page = document.documentElement;
-    const scale = Math.min(page.clientWidth / root.offsetWidth, page.clientHeight / root.offsetHeight);
+    const width = root.offsetWidth, height = root.offsetHeight;
+    const scale = Math.min(page.clientWidth / width, page.clientHeight / height);
     root.style.transform = 'scale(' + scale + ')';
-    frame.style.width = root.offsetWidth * scale + 'px';
-    frame.style.height = root.offsetHeight * scale + 'px';
+    frame.style.width = width * scale + 'px';
+    frame.style.height = height * scale + 'px';
   }
   addEventListener('resize', fit);
   fit();
