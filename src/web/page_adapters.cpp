@@ -29,12 +29,18 @@ const char* name(PanelControl control) {
 }
 } // namespace
 
+// A deal writes all 81 squares; only those that change reach the page, whose markup starts
+// them empty on the givens' colour.
 void PageCells::setText(int cell, std::string_view text) {
+    if (texts_[cell] == text)
+        return;
     texts_[cell] = text;
     web::setText(cellName(cell), texts_[cell]);
     describe(cell);
 }
 void PageCells::setColour(int cell, Colour colour) {
+    if (backgrounds_[cell] == colour)
+        return;
     backgrounds_[cell] = colour;
     setStyle(cellName(cell), "background-color", cssColour(colour));
     describe(cell);
