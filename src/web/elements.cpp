@@ -15,7 +15,6 @@ char* tessal_value(const char* id);
 void tessal_clear_options(const char* id);
 void tessal_append_option(const char* id, const char* text, const char* kind, int depth);
 void tessal_mark_option(const char* id, int row);
-void tessal_unmark_options(const char* id);
 int tessal_chosen_option(const char* id);
 void tessal_clear_offers(const char* id);
 void tessal_offer_file(const char* id, const char* text, const char* fileName, const char* bytes,
@@ -63,9 +62,6 @@ void appendOption(const std::string& list, const std::string& text, const char* 
 }
 void markOption(const std::string& list, int row) {
     tessal_mark_option(list.c_str(), row);
-}
-void unmarkOptions(const std::string& list) {
-    tessal_unmark_options(list.c_str());
 }
 int chosenOption(const std::string& list) {
     return tessal_chosen_option(list.c_str());

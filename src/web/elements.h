@@ -21,8 +21,8 @@ void clearOptions(const std::string& list);
 // text, so that typing a name's first letters finds it and a screen reader reads it alone.
 void appendOption(const std::string& list, const std::string& text, const char* kind = "",
                   int depth = 0);
+// Marks the option at row as chosen and current, and no other; none for -1.
 void markOption(const std::string& list, int row);
-void unmarkOptions(const std::string& list);
 // The option the player chose last, -1 when none.
 int chosenOption(const std::string& list);
 

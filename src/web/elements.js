@@ -77,22 +77,18 @@ mergeInto(LibraryManager.library, {
     option.textContent = UTF8ToString(text);
     list.append(option);
   },
-  // The option shown as chosen, and the keyboard's place in the list.
+  // The option shown as chosen, and the keyboard's place in the list; none for -1.
   tessal_mark_option__deps: ['$tessalElement'],
   tessal_mark_option: function(id, row) {
-    const list = tessalElement(id), option = list.children[row];
-    option.setAttribute('aria-selected', 'true');
-    option.classList.add('current');
-    list.setAttribute('aria-activedescendant', option.id);
-  },
-  tessal_unmark_options__deps: ['$tessalElement'],
-  tessal_unmark_options: function(id) {
     const list = tessalElement(id);
-    for (const option of list.children) {
-      option.setAttribute('aria-selected', 'false');
-      option.classList.remove('current');
-    }
-    list.removeAttribute('aria-activedescendant');
+    Array.prototype.forEach.call(list.children, (option, k) => {
+      option.setAttribute('aria-selected', String(k == row));
+      option.classList.toggle('current', k == row);
+    });
+    if (row >= 0)
+      list.setAttribute('aria-activedescendant', list.children[row].id);
+    else
+      list.removeAttribute('aria-activedescendant');
   },
   tessal_chosen_option__deps: ['$tessalElement'],
   tessal_chosen_option: function(id) {

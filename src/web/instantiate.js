@@ -5,7 +5,8 @@
 if (Uint8Array.fromBase64) {
   Module['instantiateWasm'] = (imports, receive) => {
     const base64 = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
-    const instance = new WebAssembly.Instance(new WebAssembly.Module(Uint8Array.fromBase64(base64)), imports);
+    const module = new WebAssembly.Module(Uint8Array.fromBase64(base64));
+    const instance = new WebAssembly.Instance(module, imports);
     receive(instance);
     return instance.exports;
   };

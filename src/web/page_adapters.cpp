@@ -69,7 +69,7 @@ void PageDigits::moveTo(int leftTwips, int topTwips) {
     setAttribute(kList1.name, "tabindex", left_ >= 0 ? "0" : "-1");
 }
 void PageDigits::chooseNothing() {
-    unmarkOptions(kList1.name);
+    markOption(kList1.name, -1);
 }
 void PageDigits::setLeftTwips(int leftTwips) {
     moveTo(leftTwips, top_);
