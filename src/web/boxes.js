@@ -2,6 +2,9 @@
 // while one is open, and the handler that opened it waits inside the call until the player
 // closes it, as it waits inside a box on the desktop. Every text is set as plain text.
 mergeInto(LibraryManager.library, {
+  // Sent on the page as a box opens: the window's events still waiting are turned away.
+  $tessalBoxEvents: {shown: 'tessal-box-shown'},
+  $tessalBox__deps: ['$tessalBoxEvents'],
   $tessalBox: function(title, icon, text, buttons, field) {
     const box = document.createElement('dialog');
     box.className = 'box';
@@ -42,6 +45,12 @@ mergeInto(LibraryManager.library, {
     }
     form.append(heading, body, row);
     box.append(form);
+    // A press beside the buttons and the field, or outside the box, leaves the keyboard where
+    // it was, so that Enter still answers.
+    box.addEventListener('mousedown', (event) => {
+      if (!event.target.closest('button, input'))
+        event.preventDefault();
+    });
     document.body.append(box);
     return new Promise((resolve) => {
       // Escape cancels: an empty answer, as the desktop's Cancel gives.
@@ -51,6 +60,7 @@ mergeInto(LibraryManager.library, {
       });
       box.showModal();
       (field || row.firstChild).focus();
+      document.dispatchEvent(new Event(tessalBoxEvents.shown));
     });
   },
 

@@ -14,22 +14,31 @@ function tessalControls() {
 
   // Handlers run one at a time, in the order of their events: one that waits inside a box or
   // for the browser's store holds the later ones back until it is done, as a desktop window
-  // holds its events while a handler runs. A box also makes the rest of the page inert.
-  const waiting = [];
+  // holds its events while a handler runs. A box also makes the rest of the page inert, and
+  // the window's events still waiting when it opens are dropped: on the desktop they would
+  // have reached the box, which turns them away (the second click of a double-click on
+  // "Enregistre" asks for no second name).
+  let waiting = [];
   let running = false;
-  function run(call) {
-    waiting.push(call);
+  function run(call, fromWindow = false) {
+    waiting.push({call, fromWindow});
     if (!running)
       runWaiting();
   }
   async function runWaiting() {
     running = true;
     while (waiting.length)
-      await waiting.shift()();
+      await waiting.shift().call();
     running = false;
   }
+  document.addEventListener(tessalBoxEvents.shown, () => {
+    waiting = waiting.filter((event) => !event.fromWindow);
+  });
+  function call(name, ...args) {
+    return () => ccall(name, null, args.map(() => 'number'), args, {async: true});
+  }
   function handle(name, ...args) {
-    run(() => ccall(name, null, args.map(() => 'number'), args, {async: true}));
+    run(call(name, ...args), true);
   }
 
   function cellOf(target) {
@@ -41,6 +50,12 @@ function tessalControls() {
     return target == root || target.classList.contains('line');
   }
 
+  // A press on what takes no keyboard (the bare window, a line, the label, the eraser) leaves
+  // the keyboard where it was, as on the desktop, rather than with the page.
+  root.addEventListener('mousedown', (event) => {
+    if (!event.target.closest('button, select, [tabindex]'))
+      event.preventDefault();
+  });
   let pressedOnWindow = false;
   root.addEventListener('pointerdown', (event) => {
     const cell = cellOf(event.target);
@@ -274,10 +289,10 @@ function tessalControls() {
 
   // The saved games are offered once the dealt board is drawn, and again whenever the page
   // shows anew: other tabs may have saved meanwhile.
-  requestAnimationFrame(() => setTimeout(() => handle('offerSavedGames')));
+  requestAnimationFrame(() => setTimeout(() => run(call('offerSavedGames'))));
   document.addEventListener('visibilitychange', () => {
     if (!document.hidden)
-      handle('offerSavedGames');
+      run(call('offerSavedGames'));
   });
 
   // The whole window scaled to the page, keeping its proportions. Everything is read before

@@ -152,16 +152,26 @@ class Page:
             ActionChains(self.driver).move_to_element(self.element("Image1")).click_and_hold() \
                 .move_to_element(self.cell(cell)).release().perform()
 
+    def press_at(self, x, y):
+        """A click at a point of the page, whatever is there."""
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(x, y).click()
+        actions.perform()
+
     def save(self, name):
+        """Saves as a player who double-clicks "Enregistre": one name is asked, once."""
         self.element("Command4").click()
         self.wait("the file panel", lambda: self.shown("Command6"))
-        self.element("Command6").click()
+        ActionChains(self.driver).double_click(self.element("Command6")).perform()
         box = self.box()
         if box["title"] != "Saisir le nom du fichier" or box["text"] != "Nom du fichier ?" or \
                 box["buttons"] != ["OK", "Annuler"]:
             raise Failure("the name box reads %s" % box)
         self.answer("OK", name)
         self.wait("the panel to close", lambda: not self.shown("Dir1"))
+        time.sleep(0.3)
+        if self.js("return !!document.querySelector('dialog[open]')"):
+            raise Failure("the second click asked for a second name")
 
     def saved_games(self):
         return self.js("return Array.from(document.getElementById('List2').children, "
@@ -238,7 +248,14 @@ def run(built, work):
         description = page.cell(open_cell).get_attribute("aria-description")
         if not description.endswith(", chiffre du joueur"):
             raise Failure("cell %d is described as %r" % (open_cell, description))
-        print("ok - a click and a digit write it on the entry colour")
+        corner = page.js("const r = document.getElementById('window').getBoundingClientRect();"
+                         "return [Math.round(r.right) - 8, Math.round(r.top) + 8]")
+        page.press_at(*corner)
+        if page.js("return document.activeElement.id") != "Command1_%d" % open_cell:
+            raise Failure("a press on the bare window took the keyboard to %s" %
+                          page.js("return document.activeElement.id || 'the page'"))
+        print("ok - a click and a digit write it on the entry colour; a press on the bare "
+              "window leaves the keyboard on the cell")
 
         given = next(c for c in BOARD_ORDER if board[c][0] == "G" and board[c][1] != "0")
         target = next(c for c in units_of(given)[0] if board[c][1] == "0")
@@ -247,7 +264,10 @@ def run(built, work):
         if box != {"role": "alertdialog", "title": "Tessal", "icon": "critical.svg",
                    "text": "Déjà mis dans le carré!", "buttons": ["OK"]}:
             raise Failure("a conflict in the box shows %s" % box)
-        page.answer("OK")
+        page.press_at(4, 4)  # beside the box: Enter still answers it
+        ActionChains(driver).send_keys(Keys.ENTER).perform()
+        page.wait("the box to close", lambda: not page.js(
+            "return !!document.querySelector('dialog[open]')"))
         if page.board()[target] != ("G", "0") or \
                 page.js("return document.activeElement.id") != "Command1_%d" % target:
             raise Failure("the refused digit was written, or the keyboard left the cell")
