@@ -65,8 +65,9 @@ void PageDigits::moveTo(int leftTwips, int topTwips) {
     top_ = topTwips;
     setStyle(kList1.name, "left", cssPixels(left_));
     setStyle(kList1.name, "top", cssPixels(top_));
-    // Only the list in view is a stop of the keyboard's round.
-    setAttribute(kList1.name, "tabindex", left_ >= 0 ? "0" : "-1");
+    for (const PlaceAttribute& attribute : kPlaceAttributes)
+        setAttribute(kList1.name, attribute.name,
+                     left_ >= 0 ? attribute.inView : attribute.outOfView);
 }
 void PageDigits::chooseNothing() {
     markOption(kList1.name, -1);

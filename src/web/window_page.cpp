@@ -67,11 +67,12 @@ std::string button(const Control& control) {
            escaped(control.text) + "</button>\n";
 }
 
-// A list out of view is no stop of the keyboard's round.
 std::string listBox(const Control& control, const std::string& options = "") {
+    std::string placed;
+    for (const PlaceAttribute& place : kPlaceAttributes)
+        placed += attribute(place.name, control.place.left >= 0 ? place.inView : place.outOfView);
     return opening("div", control,
-                   attribute("class", "listbox") + attribute("role", "listbox") +
-                       attribute("tabindex", control.place.left >= 0 ? "0" : "-1")) +
+                   attribute("class", "listbox") + attribute("role", "listbox") + placed) +
            options + "</div>\n";
 }
 

@@ -111,6 +111,15 @@ class Page:
     def shown(self, name):
         return self.js("return !document.getElementById(arguments[0]).hidden", name)
 
+    def read_aloud(self, name):
+        """Whether a screen reader meets the element."""
+        document = self.driver.execute_cdp_cmd("DOM.getDocument", {})["root"]["nodeId"]
+        node = self.driver.execute_cdp_cmd("DOM.querySelector",
+                                           {"nodeId": document, "selector": "#" + name})
+        tree = self.driver.execute_cdp_cmd("Accessibility.getPartialAXTree",
+                                           {"nodeId": node["nodeId"], "fetchRelatives": False})
+        return not tree["nodes"][0].get("ignored")
+
     def list_left(self):
         return self.js("return document.getElementById('List1').style.left")
 
@@ -241,10 +250,14 @@ def run(built, work):
         if left != "%gpx" % ((1800 + 480 * column_of(open_cell) + 120 * (column_of(open_cell) // 3)
                               + 495) / TWIPS_PER_PIXEL):
             raise Failure("the digit list opened at %s beside cell %d" % (left, open_cell))
+        if not page.read_aloud("List1"):
+            raise Failure("the open digit list is hidden from screen readers")
         page.driver.find_element(By.ID, "List1-%d" % (int(digit) - 1)).click()
         board = page.board()
-        if board[open_cell] != ("J", digit) or page.list_left() != "-20px":
-            raise Failure("cell %d shows %s" % (open_cell, board[open_cell]))
+        if board[open_cell] != ("J", digit) or page.list_left() != "-20px" or \
+                page.read_aloud("List1"):
+            raise Failure("cell %d shows %s; the list put away is read: %s" %
+                          (open_cell, board[open_cell], page.read_aloud("List1")))
         description = page.cell(open_cell).get_attribute("aria-description")
         if not description.endswith(", chiffre du joueur"):
             raise Failure("cell %d is described as %r" % (open_cell, description))
