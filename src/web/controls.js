@@ -3,10 +3,8 @@
 // dropped from the desktop, and the window scaled to fit the page. Each event ends in the
 // window's handler of the same name.
 
-// The script is deferred: it runs once the page's controls stand, and the game has already
-// started when these lines run, the WebAssembly compiled and the first game dealt above.
-tessalControls();
-
+// Wired once the game has started (start.js), the WebAssembly compiled and the first game
+// dealt.
 function tessalControls() {
   'use strict';
   const root = document.getElementById('window');
@@ -295,8 +293,9 @@ function tessalControls() {
       run(call('offerSavedGames'));
   });
 
-  // The whole window scaled to the page, keeping its proportions. Everything is read before
-  // anything is written, so that the page is laid out once, not once per line.
+  // The whole window scaled to the page, keeping its proportions, first as the first frame is
+  // drawn, once the stylesheets are in. Everything is read before anything is written, so that
+  // the page is laid out once, not once per line.
   function fit() {
     const page = document.documentElement;
     const width = root.offsetWidth, height = root.offsetHeight;
@@ -306,7 +305,7 @@ function tessalControls() {
     frame.style.height = height * scale + 'px';
   }
   addEventListener('resize', fit);
-  fit();
+  requestAnimationFrame(fit);
 
   // The offline copy is made once the page has loaded, not while it does.
   if ('serviceWorker' in navigator) {
