@@ -31,10 +31,12 @@ BACKDROP_PAGE = """<!DOCTYPE html><html lang="fr"><head><meta charset="utf-8">
 
 def window_page(site):
     """The game's page without the game: the same window, its controls and stylesheets, and
-    no script, beside the static page. What it costs beyond the static page is the window's."""
+    no script, shown as the game shows it once it has started, beside the static page. What it
+    costs beyond the static page is the window's."""
     with open(os.path.join(site, "index.html"), encoding="utf-8") as f:
         page = f.read()
     page = re.sub(r'<meta http-equiv="Content-Security-Policy"[^>]*>', '<base href="site/">', page)
+    page = page.replace('<div id="frame">', '<div id="frame" class="started">')
     return re.sub(r'<script src="tessal.js"[^>]*></script>', "", page)
 
 

@@ -294,8 +294,8 @@ function tessalControls() {
   });
 
   // The whole window scaled to the page, keeping its proportions, first as the first frame is
-  // drawn, once the stylesheets are in. Everything is read before anything is written, so that
-  // the page is laid out once, not once per line.
+  // drawn, once the stylesheets are in, and shown then. Everything is read before anything is
+  // written, so that the page is laid out once, not once per line.
   function fit() {
     const page = document.documentElement;
     const width = root.offsetWidth, height = root.offsetHeight;
@@ -305,7 +305,10 @@ function tessalControls() {
     frame.style.height = height * scale + 'px';
   }
   addEventListener('resize', fit);
-  requestAnimationFrame(fit);
+  requestAnimationFrame(() => {
+    fit();
+    frame.classList.add('started');
+  });
 
   // The offline copy is made once the page has loaded, not while it does.
   if ('serviceWorker' in navigator) {
