@@ -18,25 +18,25 @@ function tessalControls() {
   // "Enregistre" asks for no second name).
   let waiting = [];
   let running = false;
-  function run(call, fromWindow = false) {
-    waiting.push({call, fromWindow});
+  function run(handler, fromWindow = false) {
+    waiting.push({handler, fromWindow});
     if (!running)
       runWaiting();
   }
   async function runWaiting() {
     running = true;
     while (waiting.length)
-      await waiting.shift().call();
+      await waiting.shift().handler();
     running = false;
   }
   document.addEventListener(tessalBoxEvents.shown, () => {
     waiting = waiting.filter((event) => !event.fromWindow);
   });
-  function call(name, ...args) {
+  function handler(name, ...args) {
     return () => ccall(name, null, args.map(() => 'number'), args, {async: true});
   }
   function handle(name, ...args) {
-    run(call(name, ...args), true);
+    run(handler(name, ...args), true);
   }
 
   function cellOf(target) {
@@ -287,10 +287,10 @@ function tessalControls() {
 
   // The saved games are offered once the dealt board is drawn, and again whenever the page
   // shows anew: other tabs may have saved meanwhile.
-  requestAnimationFrame(() => setTimeout(() => run(call('offerSavedGames'))));
+  requestAnimationFrame(() => setTimeout(() => run(handler('offerSavedGames'))));
   document.addEventListener('visibilitychange', () => {
     if (!document.hidden)
-      run(call('offerSavedGames'));
+      run(handler('offerSavedGames'));
   });
 
   // The whole window scaled to the page, keeping its proportions, first as the first frame is
