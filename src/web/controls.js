@@ -156,14 +156,9 @@ function tessalControls() {
     return current ? rowOf(current) : chosenRow(list);
   }
   function mark(list, row, choose) {
-    Array.prototype.forEach.call(list.children, (option, k) => {
-      option.classList.toggle('current', k == row);
-      if (choose)
-        option.setAttribute('aria-selected', String(k == row));
-    });
+    tessalMarkOption(list, row, choose);
     // The list scrolls to show the item; the page and the window stay where they are.
     const option = list.children[row];
-    list.setAttribute('aria-activedescendant', option.id);
     if (option.offsetTop < list.scrollTop)
       list.scrollTop = option.offsetTop;
     else if (option.offsetTop + option.offsetHeight > list.scrollTop + list.clientHeight)

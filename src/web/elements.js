@@ -77,18 +77,22 @@ mergeInto(LibraryManager.library, {
     option.textContent = UTF8ToString(text);
     list.append(option);
   },
-  // The option shown as chosen, and the keyboard's place in the list; none for -1.
-  tessal_mark_option__deps: ['$tessalElement'],
-  tessal_mark_option: function(id, row) {
-    const list = tessalElement(id);
+  // The keyboard's place in the list and, when chosen, the option shown as chosen; none for
+  // -1. The page's controls mark the lists with it too (controls.js).
+  $tessalMarkOption: function(list, row, choose) {
     Array.prototype.forEach.call(list.children, (option, k) => {
-      option.setAttribute('aria-selected', String(k == row));
       option.classList.toggle('current', k == row);
+      if (choose)
+        option.setAttribute('aria-selected', String(k == row));
     });
     if (row >= 0)
       list.setAttribute('aria-activedescendant', list.children[row].id);
     else
       list.removeAttribute('aria-activedescendant');
+  },
+  tessal_mark_option__deps: ['$tessalElement', '$tessalMarkOption'],
+  tessal_mark_option: function(id, row) {
+    tessalMarkOption(tessalElement(id), row, true);
   },
   tessal_chosen_option__deps: ['$tessalElement'],
   tessal_chosen_option: function(id) {
