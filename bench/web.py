@@ -22,11 +22,12 @@ RUNS = int(os.environ.get("RUNS", "15"))
 CLICKS = 20
 BUDGET_KB, BUDGET_RATIO, BUDGET_CLICK_MS = 400, 1.3, 16
 
-# The static page: the window's own stylesheets, hence its backdrop, and nothing else. It is
-# served beside the site, outside the offline copy's reach, as a plain static page would be.
+# The static page: the window's own stylesheets, hence its backdrop, shown, and nothing else.
+# It is served beside the site, outside the offline copy's reach, as a plain static page would
+# be.
 BACKDROP_PAGE = """<!DOCTYPE html><html lang="fr"><head><meta charset="utf-8">
 <link rel="stylesheet" href="site/window.css"><link rel="stylesheet" href="site/page.css">
-</head><body><div id="frame"><div id="window"></div></div></body></html>"""
+</head><body><div id="frame" class="started"><div id="window"></div></div></body></html>"""
 
 
 def window_page(site):
