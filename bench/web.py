@@ -27,7 +27,7 @@ BUDGET_KB, BUDGET_RATIO, BUDGET_CLICK_MS = 400, 1.3, 16
 # be.
 BACKDROP_PAGE = """<!DOCTYPE html><html lang="fr"><head><meta charset="utf-8">
 <link rel="stylesheet" href="site/window.css"><link rel="stylesheet" href="site/page.css">
-</head><body><div id="frame" class="started"><div id="window"></div></div></body></html>"""
+</head><body><div id="frame"><div id="window"></div></div></body></html>"""
 
 
 def window_page(site):
@@ -37,7 +37,7 @@ def window_page(site):
     with open(os.path.join(site, "index.html"), encoding="utf-8") as f:
         page = f.read()
     page = re.sub(r'<meta http-equiv="Content-Security-Policy"[^>]*>', '<base href="site/">', page)
-    page = page.replace('<div id="frame">', '<div id="frame" class="started">')
+    page = page.replace('<div id="frame" hidden>', '<div id="frame">')
     return re.sub(r'<script src="tessal.js"[^>]*></script>', "", page)
 
 

@@ -299,10 +299,10 @@ function tessalControls() {
     frame.style.width = width * scale + 'px';
     frame.style.height = height * scale + 'px';
   }
-  addEventListener('resize', fit);
   requestAnimationFrame(() => {
+    frame.hidden = false;
     fit();
-    frame.classList.add('started');
+    addEventListener('resize', fit);
   });
 
   // The offline copy is made once the page has loaded, not while it does.

@@ -405,9 +405,10 @@ def run(built, work):
             "caches.keys().then((names) => arguments[0](names.length == 1 && "
             "names[0].endsWith('b')))"))
         page.open()
-        if page.js("return getComputedStyle(document.body).getPropertyValue('--build').trim()") \
-                != "2":
-            raise Failure("a new build of the site still shows the old one")
+        # The board is dealt as soon as the markup is read, maybe before the stylesheets are in.
+        page.wait("the new build's stylesheet", lambda: page.js(
+            "return document.readyState == 'complete' && "
+            "getComputedStyle(document.body).getPropertyValue('--build').trim() == '2'"))
         print("ok - a new build of the site replaces the offline copy with its own files")
         server.kill()
         server.wait()
