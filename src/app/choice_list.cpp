@@ -1,15 +1,12 @@
 #include "choice_list.h"
 
-#include "app/focus_mark.h"
-
 #include <QKeyEvent>
-#include <QPainter>
 
 #include <algorithm>
 
 namespace tessal {
 
-ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent) {
+ChoiceList::ChoiceList(QWidget* parent) : RingedList(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, &ChoiceList::chosen);
 }
@@ -69,14 +66,6 @@ void ChoiceList::focusOutEvent(QFocusEvent* event) {
     QListWidget::focusOutEvent(event);
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         emit dismissed();
-}
-
-void ChoiceList::paintEvent(QPaintEvent* event) {
-    QListWidget::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(viewport());
-        drawFocusMark(painter, viewport()->rect(), palette().color(QPalette::Base));
-    }
 }
 
 void ChoiceList::choose(int row) {

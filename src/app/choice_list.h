@@ -6,11 +6,11 @@
 // player turned it down. While it holds the keyboard, a ring marks it.
 #pragma once
 
-#include <QListWidget>
+#include "app/focus_mark.h"
 
 namespace tessal {
 
-class ChoiceList : public QListWidget {
+class ChoiceList : public RingedList {
     Q_OBJECT
   public:
     explicit ChoiceList(QWidget* parent);
@@ -22,7 +22,6 @@ class ChoiceList : public QListWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void choose(int row);

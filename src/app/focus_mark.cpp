@@ -20,4 +20,20 @@ void drawFocusMark(QPainter& painter, const QRect& area, const QColor& ground) {
     painter.fillRect(QRect(area.right() - w + 1, area.top(), w, area.height()), mark);
 }
 
+void RingedList::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusMark(painter, viewport()->rect(), palette().color(QPalette::Base));
+    }
+}
+
+void RingedList::scrollContentsBy(int dx, int dy) {
+    QListWidget::scrollContentsBy(dx, dy);
+    // A scroll moves what the viewport shows, the ring with it: drawn again whole, the ring
+    // stays on the edge instead of striping the rows.
+    if (hasFocus())
+        viewport()->update();
+}
+
 } // namespace tessal

@@ -3,6 +3,8 @@
 // under every colour scheme. Nothing is drawn while the control does not hold the keyboard.
 #pragma once
 
+#include <QListWidget>
+
 class QColor;
 class QPainter;
 class QRect;
@@ -10,5 +12,16 @@ class QRect;
 namespace tessal {
 
 void drawFocusMark(QPainter& painter, const QRect& area, const QColor& ground);
+
+// A list box that draws the ring around its rows while it holds the keyboard.
+class RingedList : public QListWidget {
+    Q_OBJECT
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+};
 
 } // namespace tessal

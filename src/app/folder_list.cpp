@@ -1,7 +1,6 @@
 #include "folder_list.h"
 
 #include "app/file_name_text.h"
-#include "app/focus_mark.h"
 #include "savegame/folders.h"
 
 #include <QKeyEvent>
@@ -41,19 +40,10 @@ class IndentedFolders : public QStyledItemDelegate {
 
 } // namespace
 
-FolderList::FolderList(const std::string& path, QWidget* parent)
-    : QListWidget(parent), path_(path) {
+FolderList::FolderList(const std::string& path, QWidget* parent) : RingedList(parent), path_(path) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentedFolders(this));
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::openItem);
-}
-
-void FolderList::paintEvent(QPaintEvent* event) {
-    QListWidget::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(viewport());
-        drawFocusMark(painter, viewport()->rect(), palette().color(QPalette::Base));
-    }
 }
 
 void FolderList::showEvent(QShowEvent* event) {

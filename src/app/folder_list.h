@@ -4,13 +4,13 @@
 // While it holds the keyboard, a ring marks it.
 #pragma once
 
-#include <QListWidget>
+#include "app/focus_mark.h"
 
 #include <string>
 
 namespace tessal {
 
-class FolderList : public QListWidget {
+class FolderList : public RingedList {
     Q_OBJECT
   public:
     FolderList(const std::string& path, QWidget* parent);
@@ -25,7 +25,6 @@ class FolderList : public QListWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     // Lists a folder; false when it cannot be read, unless `evenUnreadable`, which lists

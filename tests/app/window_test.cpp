@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -780,6 +781,31 @@ class WindowTest : public QObject {
                         start = x;
             QVERIFY2(start > previousStart, qPrintable(names[row]));
             previousStart = start;
+        }
+    }
+
+    // The ring of a list that holds the keyboard stays on its edge while the list scrolls,
+    // as the window's own drawing shows it, not only a fresh grab.
+    void aScrolledListKeepsItsRingOnItsEdge() {
+        for (int n = 0; n < 30; ++n)
+            QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("dossier%1").arg(n)));
+        activate();
+        click("Command4");
+        dir1()->setFocus();
+        QTest::qWait(50);
+        dir1()->verticalScrollBar()->setValue(dir1()->verticalScrollBar()->value() + 3);
+        QTest::qWait(50);
+        const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+        if (shot.isNull())
+            QSKIP("Wayland hands no client the window's drawing");
+        const QColor ring = starkAgainst(dir1()->palette().color(QPalette::Base));
+        const QRect inside(dir1()->viewport()->mapTo(window.get(), QPoint(4, 4)),
+                           dir1()->viewport()->size() - QSize(8, 8));
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            int marked = 0;
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                marked += shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio()) == ring;
+            QVERIFY2(marked < inside.width() / 2, qPrintable(QString::number(y)));
         }
     }
 
