@@ -307,7 +307,8 @@ function tessalControls() {
 
   // The offline copy is made once the page has loaded, not while it does.
   if ('serviceWorker' in navigator) {
-    const keep = () => navigator.serviceWorker.register('offline.js');
+    // A browser that keeps nothing for the page, its storage blocked, still plays it online.
+    const keep = () => navigator.serviceWorker.register('offline.js').catch(() => {});
     if (document.readyState == 'complete')
       keep();
     else

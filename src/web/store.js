@@ -23,13 +23,30 @@ mergeInto(LibraryManager.library, {
   },
 
   // The one file put into IndexedDB with strict durability: done once the browser has it on
-  // disk. Returns 0, or the name of the error as a string the caller frees.
+  // disk. Returns 0, or the name of the error as a string the caller frees. A file the browser
+  // would not keep goes back, in memory too, to what IndexedDB holds, the earlier save of that
+  // name or none: the lists show only what is kept.
   tessal_store_file__deps: ['$FS', '$IDBFS'],
   tessal_store_file: function(folder, file) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
       const path = UTF8ToString(file);
-      const fail = (error) => resolve(allocateUTF8(String((error && error.name) || error)));
-      IDBFS.getDB(UTF8ToString(folder), (error, db) => {
+      let db = null;
+      const fail = (error) => {
+        const reason = String((error && error.name) || error);
+        const done = () => resolve(allocateUTF8(reason));
+        const forget = () => IDBFS.removeLocalEntry(path, done);
+        try {
+          const kept = db.transaction([IDBFS.DB_STORE_NAME], 'readonly')
+                           .objectStore(IDBFS.DB_STORE_NAME).get(path);
+          kept.onsuccess = () => kept.result ? IDBFS.storeLocalEntry(path, kept.result, done)
+                                             : forget();
+          kept.onerror = forget;
+        } catch (e) {
+          forget();
+        }
+      };
+      IDBFS.getDB(UTF8ToString(folder), (error, opened) => {
+        db = opened;
         if (error) return fail(error);
         IDBFS.loadLocalEntry(path, (error, entry) => {
           if (error) return fail(error);

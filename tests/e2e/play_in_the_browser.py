@@ -140,9 +140,10 @@ class Page:
         box = self.driver.find_element(By.CSS_SELECTOR, "dialog[open]")
         if typed is not None:
             box.find_element(By.TAG_NAME, "input").send_keys(typed)
+        self.js("arguments[0].dataset.answered = 1", box)  # the next box may open at once
         box.find_element(By.XPATH, ".//button[text()='%s']" % button).click()
         self.wait("the box to close", lambda: not self.js(
-            "return !!document.querySelector('dialog[open]')"))
+            "return !!document.querySelector('dialog[open][data-answered]')"))
 
     def pick(self, cell, digit):
         self.cell(cell).click()
@@ -333,6 +334,29 @@ def run(built, work):
         if page.offered().get(name) != "tessal%s.txt" % name or page.download(name) != played:
             raise Failure("the save is offered as %s" % page.offered().get(name))
         print("ok - a save under a name with accents, offered as the same bytes")
+
+        # A browser that will not keep a save: the box says so, and the lists show what it
+        # keeps, the earlier save of that name, and nothing of a new one.
+        page.js("const put = IDBDatabase.prototype.transaction;"
+                "IDBDatabase.prototype.transaction = function (names, mode, ...rest) {"
+                "  if (mode == 'readwrite') throw new DOMException('', 'QuotaExceededError');"
+                "  return put.call(this, names, mode, ...rest); };")
+        page.element("Command2").click()
+        for refused in (name, "refusée"):
+            page.element("Command4").click()
+            page.wait("the file panel", lambda: page.shown("Command6"))
+            page.element("Command6").click()
+            page.box()
+            page.answer("OK", refused)
+            if "(QuotaExceededError)" not in page.box()["text"]:
+                raise Failure("a save the browser refused reads %s" % page.box())
+            page.answer("OK")
+        page.element("Command5").click()
+        page.wait("the saved games", lambda: page.saved_games() == [name])
+        if list(page.offered()) != [name] or page.download(name) != played:
+            raise Failure("after refused saves, %s are offered" % page.offered())
+        page.open()
+        print("ok - a save the browser refuses is told, and takes nothing in its place")
 
         # While the first tab asks for a name, a second tab saves a game: once the first tab
         # saves too, neither save is lost.
