@@ -280,13 +280,15 @@ function tessalControls() {
     }
   });
 
-  // The saved games are offered once the dealt board is drawn, and again whenever the page
-  // shows anew: other tabs may have saved meanwhile.
+  // The saved games are offered once the dealt board is drawn, again whenever the page shows
+  // anew, and whenever another tab has kept a save, even while this one stays in view.
   requestAnimationFrame(() => setTimeout(() => run(handler('offerSavedGames'))));
   document.addEventListener('visibilitychange', () => {
     if (!document.hidden)
       run(handler('offerSavedGames'));
   });
+  if (tessalSavedGames)
+    tessalSavedGames.onmessage = () => run(handler('offerSavedGames'));
 
   // The whole window scaled to the page, keeping its proportions, first as the first frame is
   // drawn, once the stylesheets are in, and shown then. Everything is read before anything is

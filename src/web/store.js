@@ -26,7 +26,11 @@ mergeInto(LibraryManager.library, {
   // disk. Returns 0, or the name of the error as a string the caller frees. A file the browser
   // would not keep goes back, in memory too, to what IndexedDB holds, the earlier save of that
   // name or none: the lists show only what is kept.
-  tessal_store_file__deps: ['$FS', '$IDBFS'],
+  // The game's other tabs hear of each save kept, to offer it too (controls.js); a tab does
+  // not hear its own.
+  $tessalSavedGames:
+      "=typeof BroadcastChannel == 'function' ? new BroadcastChannel('tessal-saved-games') : null",
+  tessal_store_file__deps: ['$FS', '$IDBFS', '$tessalSavedGames'],
   tessal_store_file: function(folder, file) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
       const path = UTF8ToString(file);
@@ -54,7 +58,11 @@ mergeInto(LibraryManager.library, {
             const transaction =
                 db.transaction([IDBFS.DB_STORE_NAME], 'readwrite', {durability: 'strict'});
             transaction.objectStore(IDBFS.DB_STORE_NAME).put(entry, path);
-            transaction.oncomplete = () => resolve(0);
+            transaction.oncomplete = () => {
+              if (tessalSavedGames)
+                tessalSavedGames.postMessage('kept');
+              resolve(0);
+            };
             transaction.onabort = () => fail(transaction.error);
           } catch (e) {
             fail(e);

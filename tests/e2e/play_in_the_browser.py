@@ -358,21 +358,25 @@ def run(built, work):
         page.open()
         print("ok - a save the browser refuses is told, and takes nothing in its place")
 
-        # While the first tab asks for a name, a second tab saves a game: once the first tab
-        # saves too, neither save is lost.
+        # While the first tab asks for a name, a second one beside it saves a game: once the
+        # first tab saves too, neither save is lost, and the second offers both at once.
         page.element("Command4").click()
         page.wait("the file panel", lambda: page.shown("Command6"))
         page.element("Command6").click()
         page.box()
         first = driver.current_window_handle
-        driver.switch_to.new_window("tab")
+        driver.switch_to.new_window("window")
         later = Page(driver, url, page.downloads)
         later.open()
         later.save("autre onglet")
-        driver.close()
+        second = driver.current_window_handle
         driver.switch_to.window(first)
         page.answer("OK", "premier")
         page.wait("the save", lambda: not page.shown("Dir1"))
+        driver.switch_to.window(second)
+        later.wait("the first tab's save offered", lambda: "premier" in later.offered())
+        driver.close()
+        driver.switch_to.window(first)
 
         page.open()
         page.element("Command5").click()
