@@ -6,6 +6,7 @@
 #include "web/store.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace tessal::web {
 
@@ -15,6 +16,20 @@ namespace {
 
 // Where the saved games are offered as files to download, outside the window.
 const char* const kOffers = "saved-games";
+
+// Chromium drops, without a word, a download whose name would pass a file name's 255 bytes
+// once it adds ".crdownload" while the file arrives. A saved game with a longer name is
+// offered under its name cut to fit, at a character's edge; its bytes stay as they are.
+std::string downloadName(const std::string& fileName) {
+    constexpr std::size_t kLongest = 255 - std::string_view(".crdownload").size();
+    const std::string_view extension = ".txt";
+    if (fileName.size() <= kLongest)
+        return fileName;
+    std::size_t cut = kLongest - extension.size();
+    while (cut > 0 && (static_cast<unsigned char>(fileName[cut]) & 0xC0) == 0x80)
+        --cut;
+    return fileName.substr(0, cut) + std::string(extension);
+}
 
 } // namespace
 
@@ -103,8 +118,8 @@ void PageWindow::offerSavedGames() {
         const std::string path = savedGamePath(kStoreFolder, gameName);
         const auto start = readFileStart(path, kMaxReadBytes, reason);
         if (start && start->wholeFile)
-            offerFile(kOffers, shownAsListed(gameName), path.substr(path.rfind('/') + 1),
-                      start->bytes);
+            offerFile(kOffers, shownAsListed(gameName),
+                      downloadName(path.substr(path.rfind('/') + 1)), start->bytes);
     }
 }
 

@@ -462,6 +462,13 @@ def run(built, work):
         page.wait("the saved games after a restart", lambda: set(page.offered()) == saved)
         print("ok - the browser started again, offline, deals and keeps every saved game")
 
+        longest = "é" * 119  # a file name of 248 bytes
+        page.save(longest)
+        offered = page.offered()[longest]
+        if len(offered.encode()) > 244 or page.download(longest) != saved_bytes(page.board()):
+            raise Failure("the longest name is offered as %r" % offered)
+        print("ok - a game under a name as long as may be downloads, its name cut to fit")
+
 
 if __name__ == "__main__":
     work = tempfile.mkdtemp(prefix="tessal-browser-")
