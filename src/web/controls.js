@@ -287,8 +287,7 @@ function tessalControls() {
     if (!document.hidden)
       run(handler('offerSavedGames'));
   });
-  if (tessalSavedGames)
-    tessalSavedGames.onmessage = () => run(handler('offerSavedGames'));
+  tessalSavedGames.listen(() => run(handler('offerSavedGames')));
 
   // The whole window scaled to the page, keeping its proportions, first as the first frame is
   // drawn, once the stylesheets are in, and shown then. Everything is read before anything is

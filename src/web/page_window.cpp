@@ -18,10 +18,12 @@ namespace {
 const char* const kOffers = "saved-games";
 
 // Chromium drops, without a word, a download whose name would pass a file name's 255 bytes
-// once it adds ".crdownload" while the file arrives. A saved game with a longer name is
-// offered under its name cut to fit, at a character's edge; its bytes stay as they are.
+// once it adds ".crdownload" while the file arrives, and " (1)" to " (100)" when the name is
+// taken. A saved game with a longer name is offered under its name cut to fit, at a
+// character's edge; its bytes stay as they are.
 std::string downloadName(const std::string& fileName) {
-    constexpr std::size_t kLongest = 255 - std::string_view(".crdownload").size();
+    constexpr std::size_t kLongest =
+        255 - std::string_view(".crdownload").size() - std::string_view(" (100)").size();
     const std::string_view extension = ".txt";
     if (fileName.size() <= kLongest)
         return fileName;

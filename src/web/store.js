@@ -13,12 +13,29 @@ mergeInto(LibraryManager.library, {
       navigator.storage.persist();
   },
 
-  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in.
+  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in. A store
+  // that the browser refuses or has closed (its data cleared) leaves the folder as it is, and
+  // the game goes on; the next call opens the store anew. (IDBFS's own sync would throw out
+  // of its callbacks, and the game would wait for it for ever.)
   tessal_refresh_store__deps: ['$FS', '$IDBFS'],
   tessal_refresh_store: function(folder) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
       const mount = FS.lookupPath(UTF8ToString(folder)).node.mount;
-      IDBFS.syncfs(mount, true, () => resolve());
+      const fail = () => {
+        delete IDBFS.dbs[mount.mountpoint];
+        resolve();
+      };
+      IDBFS.getLocalSet(mount, (error, local) => {
+        if (error) return fail();
+        IDBFS.getRemoteSet(mount, (error, remote) => {
+          if (error) return fail();
+          try {
+            IDBFS.reconcile(remote, local, () => resolve());
+          } catch (e) {
+            fail();
+          }
+        });
+      });
     }));
   },
 
@@ -26,16 +43,42 @@ mergeInto(LibraryManager.library, {
   // disk. Returns 0, or the name of the error as a string the caller frees. A file the browser
   // would not keep goes back, in memory too, to what IndexedDB holds, the earlier save of that
   // name or none: the lists show only what is kept.
-  // The game's other tabs hear of each save kept, to offer it too (controls.js); a tab does
-  // not hear its own.
-  $tessalSavedGames:
-      "=typeof BroadcastChannel == 'function' ? new BroadcastChannel('tessal-saved-games') : null",
+  // The game's other tabs hear of each save kept, to offer it too; a tab does not hear its
+  // own. The channel is closed while the page sleeps in the back-forward cache: a message
+  // would make the browser drop the page, and the game in it.
+  $tessalSavedGames: {
+    channel: null,
+    listen: function(heard) {
+      if (typeof BroadcastChannel != 'function')
+        return;
+      const open = () => {
+        this.channel = new BroadcastChannel('tessal-saved-games');
+        this.channel.onmessage = heard;
+      };
+      open();
+      addEventListener('pagehide', () => {
+        this.channel.close();
+        this.channel = null;
+      });
+      addEventListener('pageshow', (event) => {
+        if (event.persisted) {
+          open();
+          heard();
+        }
+      });
+    },
+    announce: function() {
+      if (this.channel)
+        this.channel.postMessage('kept');
+    },
+  },
   tessal_store_file__deps: ['$FS', '$IDBFS', '$tessalSavedGames'],
   tessal_store_file: function(folder, file) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
       const path = UTF8ToString(file);
       let db = null;
       const fail = (error) => {
+        delete IDBFS.dbs[UTF8ToString(folder)];
         const reason = String((error && error.name) || error);
         const done = () => resolve(allocateUTF8(reason));
         const forget = () => IDBFS.removeLocalEntry(path, done);
@@ -59,8 +102,7 @@ mergeInto(LibraryManager.library, {
                 db.transaction([IDBFS.DB_STORE_NAME], 'readwrite', {durability: 'strict'});
             transaction.objectStore(IDBFS.DB_STORE_NAME).put(entry, path);
             transaction.oncomplete = () => {
-              if (tessalSavedGames)
-                tessalSavedGames.postMessage('kept');
+              tessalSavedGames.announce();
               resolve(0);
             };
             transaction.onabort = () => fail(transaction.error);
