@@ -13,36 +13,52 @@ mergeInto(LibraryManager.library, {
       navigator.storage.persist();
   },
 
-  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in. A store
-  // that the browser refuses or has closed (its data cleared) leaves the folder as it is, and
-  // the game goes on; the next call opens the store anew. (IDBFS's own sync would throw out
-  // of its callbacks, and the game would wait for it for ever.)
+  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in. Only read
+  // from IndexedDB (IDBFS's own sync writes there even so, and waits for ever on a store that
+  // aborts it). A store that the browser has closed, its data cleared, is opened anew and read
+  // once more; one that still fails leaves the folder as it is, and the game goes on.
   tessal_refresh_store__deps: ['$FS', '$IDBFS'],
   tessal_refresh_store: function(folder) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
       const mount = FS.lookupPath(UTF8ToString(folder)).node.mount;
-      const fail = () => {
-        delete IDBFS.dbs[mount.mountpoint];
-        resolve();
-      };
-      IDBFS.getLocalSet(mount, (error, local) => {
-        if (error) return fail();
-        IDBFS.getRemoteSet(mount, (error, remote) => {
-          if (error) return fail();
-          try {
-            IDBFS.reconcile(remote, local, () => resolve());
-          } catch (e) {
-            fail();
-          }
+      const refresh = (retry) => {
+        let ended = false;
+        const end = (failed) => {
+          if (ended)
+            return;
+          ended = true;
+          if (failed)
+            delete IDBFS.dbs[mount.mountpoint];
+          failed && retry ? refresh(false) : resolve();
+        };
+        IDBFS.getLocalSet(mount, (error, local) => {
+          if (error) return end(true);
+          IDBFS.getRemoteSet(mount, (error, remote) => {
+            if (error) return end(true);
+            try {
+              const reading = remote.db.transaction([IDBFS.DB_STORE_NAME], 'readonly');
+              reading.oncomplete = () => end(false);
+              reading.onabort = () => end(true);
+              const kept = reading.objectStore(IDBFS.DB_STORE_NAME);
+              for (const path of Object.keys(remote.entries).sort()) {
+                const mine = local.entries[path];
+                if (!mine || mine.timestamp.getTime() != remote.entries[path].timestamp.getTime())
+                  kept.get(path).onsuccess = (event) =>
+                      IDBFS.storeLocalEntry(path, event.target.result, () => {});
+              }
+              for (const path of Object.keys(local.entries).sort().reverse())
+                if (!remote.entries[path])
+                  IDBFS.removeLocalEntry(path, () => {});
+            } catch (e) {
+              end(true);
+            }
+          });
         });
-      });
+      };
+      refresh(true);
     }));
   },
 
-  // The one file put into IndexedDB with strict durability: done once the browser has it on
-  // disk. Returns 0, or the name of the error as a string the caller frees. A file the browser
-  // would not keep goes back, in memory too, to what IndexedDB holds, the earlier save of that
-  // name or none: the lists show only what is kept.
   // The game's other tabs hear of each save kept, to offer it too; a tab does not hear its
   // own. The channel is closed while the page sleeps in the back-forward cache: a message
   // would make the browser drop the page, and the game in it.
