@@ -13,10 +13,11 @@ mergeInto(LibraryManager.library, {
       navigator.storage.persist();
   },
 
-  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in. Only read
-  // from IndexedDB (IDBFS's own sync writes there even so, and waits for ever on a store that
-  // aborts it). A store that the browser has closed, its data cleared, is opened anew and read
-  // once more; one that still fails leaves the folder as it is, and the game goes on.
+  // What IndexedDB holds replaces the folder in memory: other tabs' saves come in. IndexedDB
+  // is only read: IDBFS's own sync opens it to write even for this, and waits for ever on a
+  // transaction aborted under it. A store that the browser has closed, its data cleared, is
+  // opened anew and read once more; one that still fails leaves the folder as it is, and the
+  // game goes on.
   tessal_refresh_store__deps: ['$FS', '$IDBFS'],
   tessal_refresh_store: function(folder) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
