@@ -282,12 +282,13 @@ function tessalControls() {
 
   // The saved games are offered once the dealt board is drawn, again whenever the page shows
   // anew, and whenever another tab has kept a save, even while this one stays in view.
-  requestAnimationFrame(() => setTimeout(() => run(handler('offerSavedGames'))));
+  const offerSavedGames = () => run(handler('offerSavedGames'));
+  requestAnimationFrame(() => setTimeout(offerSavedGames));
   document.addEventListener('visibilitychange', () => {
     if (!document.hidden)
-      run(handler('offerSavedGames'));
+      offerSavedGames();
   });
-  tessalSavedGames.listen(() => run(handler('offerSavedGames')));
+  tessalSavedGames.listen(offerSavedGames);
 
   // The whole window scaled to the page, keeping its proportions, first as the first frame is
   // drawn, once the stylesheets are in, and shown then. Everything is read before anything is

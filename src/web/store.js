@@ -16,48 +16,51 @@ mergeInto(LibraryManager.library, {
   // What IndexedDB holds replaces the folder in memory: other tabs' saves come in. IndexedDB
   // is only read: IDBFS's own sync opens it to write even for this, and waits for ever on a
   // transaction aborted under it. A store that the browser has closed, its data cleared, is
-  // opened anew and read once more; one that still fails leaves the folder as it is, and the
-  // game goes on.
-  tessal_refresh_store__deps: ['$FS', '$IDBFS'],
-  tessal_refresh_store: function(folder) {
-    return Asyncify.handleAsync(() => new Promise((resolve) => {
-      const mount = FS.lookupPath(UTF8ToString(folder)).node.mount;
-      const refresh = (retry) => {
-        let ended = false;
-        const end = (failed) => {
-          if (ended)
-            return;
-          ended = true;
-          if (failed)
-            delete IDBFS.dbs[mount.mountpoint];
-          failed && retry ? refresh(false) : resolve();
-        };
-        IDBFS.getLocalSet(mount, (error, local) => {
-          if (error) return end(true);
-          IDBFS.getRemoteSet(mount, (error, remote) => {
-            if (error) return end(true);
-            try {
-              const reading = remote.db.transaction([IDBFS.DB_STORE_NAME], 'readonly');
-              reading.oncomplete = () => end(false);
-              reading.onabort = () => end(true);
-              const kept = reading.objectStore(IDBFS.DB_STORE_NAME);
-              for (const path of Object.keys(remote.entries).sort()) {
-                const mine = local.entries[path];
-                if (!mine || mine.timestamp.getTime() != remote.entries[path].timestamp.getTime())
-                  kept.get(path).onsuccess = (event) =>
-                      IDBFS.storeLocalEntry(path, event.target.result, () => {});
-              }
-              for (const path of Object.keys(local.entries).sort().reverse())
-                if (!remote.entries[path])
-                  IDBFS.removeLocalEntry(path, () => {});
-            } catch (e) {
-              end(true);
-            }
-          });
-        });
+  // opened anew and read once more; one that still fails leaves the folder as it is. `done`
+  // is told whether the store was read.
+  $tessalReadStore__deps: ['$FS', '$IDBFS'],
+  $tessalReadStore: function(folder, done) {
+    const mount = FS.lookupPath(folder).node.mount;
+    const read = (retry) => {
+      let ended = false;
+      const end = (failed) => {
+        if (ended)
+          return;
+        ended = true;
+        if (failed)
+          delete IDBFS.dbs[mount.mountpoint];
+        failed && retry ? read(false) : done(!failed);
       };
-      refresh(true);
-    }));
+      IDBFS.getLocalSet(mount, (error, local) => {
+        if (error) return end(true);
+        IDBFS.getRemoteSet(mount, (error, remote) => {
+          if (error) return end(true);
+          try {
+            const reading = remote.db.transaction([IDBFS.DB_STORE_NAME], 'readonly');
+            reading.oncomplete = () => end(false);
+            reading.onabort = () => end(true);
+            const kept = reading.objectStore(IDBFS.DB_STORE_NAME);
+            for (const path of Object.keys(remote.entries).sort()) {
+              const mine = local.entries[path];
+              if (!mine || mine.timestamp.getTime() != remote.entries[path].timestamp.getTime())
+                kept.get(path).onsuccess = (event) =>
+                    IDBFS.storeLocalEntry(path, event.target.result, () => {});
+            }
+            for (const path of Object.keys(local.entries).sort().reverse())
+              if (!remote.entries[path])
+                IDBFS.removeLocalEntry(path, () => {});
+          } catch (e) {
+            end(true);
+          }
+        });
+      });
+    };
+    read(true);
+  },
+  tessal_refresh_store__deps: ['$tessalReadStore'],
+  tessal_refresh_store: function(folder) {
+    return Asyncify.handleAsync(
+        () => new Promise((resolve) => tessalReadStore(UTF8ToString(folder), () => resolve())));
   },
 
   // The game's other tabs hear of each save kept, to offer it too; a tab does not hear its
@@ -89,28 +92,21 @@ mergeInto(LibraryManager.library, {
         this.channel.postMessage('kept');
     },
   },
-  tessal_store_file__deps: ['$FS', '$IDBFS', '$tessalSavedGames'],
+
+  // The one file put into IndexedDB with strict durability: done once the browser has it on
+  // disk. Returns 0, or the name of the error as a string the caller frees. A file the browser
+  // would not keep goes back, in memory too, to what IndexedDB holds, the earlier save of that
+  // name or none (none too where the store cannot be read): the lists show only what is kept.
+  tessal_store_file__deps: ['$FS', '$IDBFS', '$tessalSavedGames', '$tessalReadStore'],
   tessal_store_file: function(folder, file) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
       const path = UTF8ToString(file);
-      let db = null;
       const fail = (error) => {
-        delete IDBFS.dbs[UTF8ToString(folder)];
-        const reason = String((error && error.name) || error);
-        const done = () => resolve(allocateUTF8(reason));
-        const forget = () => IDBFS.removeLocalEntry(path, done);
-        try {
-          const kept = db.transaction([IDBFS.DB_STORE_NAME], 'readonly')
-                           .objectStore(IDBFS.DB_STORE_NAME).get(path);
-          kept.onsuccess = () => kept.result ? IDBFS.storeLocalEntry(path, kept.result, done)
-                                             : forget();
-          kept.onerror = forget;
-        } catch (e) {
-          forget();
-        }
+        const done = () => resolve(allocateUTF8(String((error && error.name) || error)));
+        tessalReadStore(UTF8ToString(folder),
+                        (read) => read ? done() : IDBFS.removeLocalEntry(path, done));
       };
-      IDBFS.getDB(UTF8ToString(folder), (error, opened) => {
-        db = opened;
+      IDBFS.getDB(UTF8ToString(folder), (error, db) => {
         if (error) return fail(error);
         IDBFS.loadLocalEntry(path, (error, entry) => {
           if (error) return fail(error);

@@ -166,12 +166,19 @@ class Page:
         actions.pointer_action.move_to_location(x, y).click()
         actions.perform()
 
-    def save(self, name):
-        """Saves as a player who double-clicks "Enregistre": one name is asked, once."""
+    def ask_name(self, double_click=False):
+        """The name box that "Enregistre" opens in the file panel."""
         self.element("Command4").click()
         self.wait("the file panel", lambda: self.shown("Command6"))
-        ActionChains(self.driver).double_click(self.element("Command6")).perform()
-        box = self.box()
+        if double_click:
+            ActionChains(self.driver).double_click(self.element("Command6")).perform()
+        else:
+            self.element("Command6").click()
+        return self.box()
+
+    def save(self, name):
+        """Saves as a player who double-clicks "Enregistre": one name is asked, once."""
+        box = self.ask_name(double_click=True)
         if box["title"] != "Saisir le nom du fichier" or box["text"] != "Nom du fichier ?" or \
                 box["buttons"] != ["OK", "Annuler"]:
             raise Failure("the name box reads %s" % box)
@@ -343,10 +350,7 @@ def run(built, work):
                 "  return writable.call(this, names, mode, ...rest); };")
         page.element("Command2").click()
         for refused in (name, "refusée"):
-            page.element("Command4").click()
-            page.wait("the file panel", lambda: page.shown("Command6"))
-            page.element("Command6").click()
-            page.box()
+            page.ask_name()
             page.answer("OK", refused)
             if "(QuotaExceededError)" not in page.box()["text"]:
                 raise Failure("a save the browser refused reads %s" % page.box())
@@ -371,10 +375,7 @@ def run(built, work):
 
         # While the first tab asks for a name, a second one beside it saves a game: once the
         # first tab saves too, neither save is lost, and the second offers both at once.
-        page.element("Command4").click()
-        page.wait("the file panel", lambda: page.shown("Command6"))
-        page.element("Command6").click()
-        page.box()
+        page.ask_name()
         first = driver.current_window_handle
         driver.switch_to.new_window("window")
         later = Page(driver, url, page.downloads)
