@@ -94,19 +94,19 @@ mergeInto(LibraryManager.library, {
   },
 
   // The one file put into IndexedDB with strict durability: done once the browser has it on
-  // disk. Returns 0, or the name of the error as a string the caller frees. A file the browser
+  // disk. Returns 0, or the name of the error as a string the caller frees. A store that the
+  // browser has closed, its data cleared, is opened anew for the save. A file the browser
   // would not keep goes back, in memory too, to what IndexedDB holds, the earlier save of that
   // name or none (none too where the store cannot be read): the lists show only what is kept.
   tessal_store_file__deps: ['$FS', '$IDBFS', '$tessalSavedGames', '$tessalReadStore'],
   tessal_store_file: function(folder, file) {
     return Asyncify.handleAsync(() => new Promise((resolve) => {
-      const path = UTF8ToString(file);
+      const mountpoint = UTF8ToString(folder), path = UTF8ToString(file);
       const fail = (error) => {
         const done = () => resolve(allocateUTF8(String((error && error.name) || error)));
-        tessalReadStore(UTF8ToString(folder),
-                        (read) => read ? done() : IDBFS.removeLocalEntry(path, done));
+        tessalReadStore(mountpoint, (read) => read ? done() : IDBFS.removeLocalEntry(path, done));
       };
-      IDBFS.getDB(UTF8ToString(folder), (error, db) => {
+      const store = (retry) => IDBFS.getDB(mountpoint, (error, db) => {
         if (error) return fail(error);
         IDBFS.loadLocalEntry(path, (error, entry) => {
           if (error) return fail(error);
@@ -120,10 +120,14 @@ mergeInto(LibraryManager.library, {
             };
             transaction.onabort = () => fail(transaction.error);
           } catch (e) {
-            fail(e);
+            if (!retry || e.name != 'InvalidStateError')
+              return fail(e);
+            delete IDBFS.dbs[mountpoint];
+            store(false);
           }
         });
       });
+      store(true);
     }));
   },
 });
