@@ -374,8 +374,10 @@ def run(built, work):
         print("ok - a save the browser refuses is told, and takes nothing in its place")
 
         # While the first tab asks for a name, a second one beside it saves a game: once the
-        # first tab saves too, neither save is lost, and the second offers both at once.
+        # first tab saves too, neither save is lost, and the second offers both at once. The
+        # first tab's store is closed under it meanwhile, as when the site's data is cleared.
         page.ask_name()
+        page.js("IDBFS.dbs['/parties'].close()")
         first = driver.current_window_handle
         driver.switch_to.new_window("window")
         later = Page(driver, url, page.downloads)
@@ -440,10 +442,12 @@ def run(built, work):
             worker = f.read()
         with open(os.path.join(site, "offline.js"), "w") as f:
             f.write(re.sub(r"'tessal-(\w+)'", r"'tessal-\1b'", worker, count=1))
+        # Another page of the same site keeps its own cache.
+        driver.execute_async_script("caches.open('autre-page').then(() => arguments[0]())")
         page.open()
         page.wait("the new build's offline copy", lambda: driver.execute_async_script(
-            "caches.keys().then((names) => arguments[0](names.length == 1 && "
-            "names[0].endsWith('b')))"))
+            "caches.keys().then((names) => arguments[0](names.sort().join() == "
+            "'autre-page,' + names.find((name) => /^tessal-\\w+b$/.test(name))))"))
         page.open()
         # The board is dealt as soon as the markup is read, maybe before the stylesheets are in.
         page.wait("the new build's stylesheet", lambda: page.js(
