@@ -1,7 +1,8 @@
 // What the desktop's widgets do by themselves, done for the page's elements: a press and a
 // click on a cell, the keys on a cell, the list boxes' choices, the eraser's drag, files
 // dropped from the desktop, and the window scaled to fit the page. Each event ends in the
-// window's handler of the same name.
+// window's handler of the same name, or in the window's routine for what a desktop widget
+// does alone (stepFocus, Dir1_Open, addDroppedFile, offerSavedGames).
 
 // Wired once the game has started (start.js), the WebAssembly compiled and the first game
 // dealt.
@@ -23,11 +24,15 @@ function tessalControls() {
     if (!running)
       runWaiting();
   }
+  // A handler that fails, its error in the console, does not hold back those after it.
   async function runWaiting() {
     running = true;
-    while (waiting.length)
-      await waiting.shift().handler();
-    running = false;
+    try {
+      while (waiting.length)
+        await waiting.shift().handler();
+    } finally {
+      running = false;
+    }
   }
   document.addEventListener(tessalBoxEvents.shown, () => {
     waiting = waiting.filter((event) => !event.fromWindow);
@@ -213,9 +218,9 @@ function tessalControls() {
     if (event.key.length == 1 && event.key.trim() && !event.ctrlKey && !event.altKey &&
         !event.metaKey) {
       event.preventDefault();
-      const from = chosenRow(list), typed = event.key.toLowerCase();
+      const typed = event.key.toLowerCase();
       for (let step = 1; step <= count; ++step) {
-        const k = (from + step) % count;
+        const k = (row + step) % count;
         if (list.children[k].textContent.toLowerCase().startsWith(typed))
           return pick(list, k, 'key');
       }
@@ -273,9 +278,12 @@ function tessalControls() {
       run(async () => {
         const copy = _malloc(Math.max(bytes.length, 1));
         HEAPU8.set(bytes, copy);
-        await ccall('addDroppedFile', null, ['string', 'number', 'number'],
-                    [file.name, copy, bytes.length], {async: true});
-        _free(copy);
+        try {
+          await ccall('addDroppedFile', null, ['string', 'number', 'number'],
+                      [file.name, copy, bytes.length], {async: true});
+        } finally {
+          _free(copy);
+        }
       });
     }
   });
