@@ -24,13 +24,12 @@ const char* const kOffers = "saved-games";
 std::string downloadName(const std::string& fileName) {
     constexpr std::size_t kLongest =
         255 - std::string_view(".crdownload").size() - std::string_view(" (100)").size();
-    const std::string_view extension = ".txt";
     if (fileName.size() <= kLongest)
         return fileName;
-    std::size_t cut = kLongest - extension.size();
+    std::size_t cut = kLongest - kFileSuffix.size();
     while (cut > 0 && (static_cast<unsigned char>(fileName[cut]) & 0xC0) == 0x80)
         --cut;
-    return fileName.substr(0, cut) + std::string(extension);
+    return fileName.substr(0, cut) + std::string(kFileSuffix);
 }
 
 } // namespace

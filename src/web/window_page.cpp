@@ -15,6 +15,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 using namespace tessal;
 using namespace tessal::layout;
@@ -184,9 +185,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: window_page <index.html template> <site folder>\n";
         return 2;
     }
-    std::ifstream input(argv[1]);
+    std::ifstream input(argv[1], std::ios::binary);
     std::stringstream page;
-    page << input.rdbuf();
+    if (!input || !(page << input.rdbuf())) {
+        std::cerr << "cannot read " << argv[1] << "\n";
+        return 1;
+    }
     std::string html = page.str();
     const std::string empty = "<div id=\"window\"></div>";
     const std::size_t at = html.find(empty);
@@ -200,7 +204,14 @@ int main(int argc, char** argv) {
     if (titleAt != std::string::npos)
         html.replace(titleAt, title.size(),
                      "<title>" + escaped(kCaption) + "</title>\n" + backdropPreload());
-    std::ofstream(std::string(argv[2]) + "/index.html") << html;
-    std::ofstream(std::string(argv[2]) + "/window.css") << stylesheet();
+    for (const auto& [name, text] :
+         {std::pair{"/index.html", html}, {"/window.css", stylesheet()}}) {
+        const std::string path = argv[2] + std::string(name);
+        std::ofstream output(path, std::ios::binary);
+        if (!(output << text) || !output.flush()) {
+            std::cerr << "cannot write " << path << "\n";
+            return 1;
+        }
+    }
     return 0;
 }
