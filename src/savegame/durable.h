@@ -7,7 +7,9 @@
 
 namespace tessal {
 
-// The reason when the save could not be made to last; the earlier one then still stands.
+// The reason when the save could not be made to last; the earlier one then still stands. On
+// the desktop the file is in place once renamed and this always succeeds; a browser may refuse
+// to keep it.
 std::optional<std::string> makeDurable(const std::string& path);
 
 } // namespace tessal

@@ -11,7 +11,8 @@ inline const char* const kStoreFolder = "/parties";
 
 // Mounts the folder over IndexedDB; its saved games arrive at the first refresh.
 void mountStore();
-// Waits until the folder holds what IndexedDB holds now, other tabs' saves included.
+// Waits until the folder holds what IndexedDB holds now, other tabs' saves included; a store
+// that cannot be read leaves the folder as it was.
 void refreshFromStore();
 
 } // namespace tessal::web
