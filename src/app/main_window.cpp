@@ -19,8 +19,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace tessal {
 
 using namespace layout;
@@ -219,9 +217,7 @@ void MainWindow::buildFilePanel(VolumeSource volumes, const std::string& startFo
 }
 
 void MainWindow::stepFocus(int cell, int rowStep, int columnStep) {
-    const int row = std::clamp(rowOf(cell) + rowStep, 0, 8);
-    const int column = std::clamp(columnOf(cell) + columnStep, 0, 8);
-    cells_.buttons[cellAt(row, column)]->setFocus(Qt::TabFocusReason);
+    cells_.buttons[steppedCell(cell, rowStep, columnStep)]->setFocus(Qt::TabFocusReason);
 }
 
 void MainWindow::setTabOrder() {

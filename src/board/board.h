@@ -3,6 +3,7 @@
 // reach it only through the Cells interface below.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,11 @@ constexpr int cellAt(int row, int column) {
 }
 constexpr bool isCell(int value) {
     return value >= 1 && value <= 89 && value % 10 != 0;
+}
+// Where an arrow key leads from a cell: rows and columns away, stopping at the board's edge.
+constexpr int steppedCell(int cell, int rowStep, int columnStep) {
+    return cellAt(std::clamp(rowOf(cell) + rowStep, 0, 8),
+                  std::clamp(columnOf(cell) + columnStep, 0, 8));
 }
 
 constexpr int kCellCount = 81;

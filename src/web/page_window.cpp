@@ -5,7 +5,6 @@
 #include "web/elements.h"
 #include "web/store.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace tessal::web {
@@ -100,9 +99,7 @@ void PageWindow::Dir1_Open(int row) {
 void PageWindow::stepFocus(int cell, int rowStep, int columnStep) {
     if (!isCell(cell))
         return;
-    const int row = std::clamp(rowOf(cell) + rowStep, 0, 8);
-    const int column = std::clamp(columnOf(cell) + columnStep, 0, 8);
-    focus(cellName(cellAt(row, column)));
+    focus(cellName(steppedCell(cell, rowStep, columnStep)));
 }
 
 void PageWindow::addDroppedFile(const std::string& fileName, const std::string& bytes) {

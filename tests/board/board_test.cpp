@@ -21,6 +21,14 @@ TEST(CellNumbering, ScreenLayoutMatchesTheIndexTable) {
         }
 }
 
+TEST(CellNumbering, ArrowStepsCrossBoxesAndStopAtTheEdge) {
+    EXPECT_EQ(steppedCell(3, 0, 1), 11);  // into the next box along the row
+    EXPECT_EQ(steppedCell(7, 1, 0), 31);  // into the box below
+    EXPECT_EQ(steppedCell(1, -1, -1), 1); // the top left corner stays
+    EXPECT_EQ(steppedCell(89, 1, 1), 89); // so does the bottom right
+    EXPECT_EQ(steppedCell(23, 0, 1), 23); // the end of the first row
+}
+
 TEST(CellNumbering, MultiplesOfTenNameNoCell) {
     for (int value = 0; value <= 90; value += 10)
         EXPECT_FALSE(isCell(value)) << value;
