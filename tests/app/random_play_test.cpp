@@ -21,6 +21,7 @@
 #include <random>
 
 using namespace tessal;
+using testing::SeededRandom;
 
 namespace {
 
@@ -30,17 +31,6 @@ struct Square {
     bool operator==(const Square&) const = default;
 };
 using Board = std::array<Square, kHighestCell + 1>;
-
-class SeededRandom final : public RandomSource {
-  public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    float next() override { return spread_(engine_); }
-
-  private:
-    std::mt19937 engine_;
-    std::uniform_real_distribution<float> spread_{0.0f, 1.0f};
-};
 
 constexpr int kEventsPerSeed = 250;
 const unsigned kSeeds[] = {1, 2, 3, 5, 8, 13, 21, 34, 55, 89, 144, 233, 377, 610, 987, 1597};

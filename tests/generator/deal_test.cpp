@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 #include <set>
 
 namespace tessal {
@@ -13,18 +12,7 @@ namespace {
 
 using testing::MemoryCells;
 using testing::ScriptedRandom;
-
-// A real generator with a fixed seed, for many different deals.
-class SeededRandom final : public RandomSource {
-  public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    float next() override { return spread_(engine_); }
-
-  private:
-    std::mt19937 engine_;
-    std::uniform_real_distribution<float> spread_{0.0f, 1.0f};
-};
+using testing::SeededRandom;
 
 void expectValidDeal(const MemoryCells& cells, const GameValues& values) {
     int givens = 0;

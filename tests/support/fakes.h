@@ -6,6 +6,7 @@
 #include "generator/random_source.h"
 
 #include <deque>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -93,6 +94,18 @@ class ScriptedRandom final : public RandomSource {
   private:
     std::vector<float> values_;
     std::size_t next_ = 0;
+};
+
+// A real generator with a fixed seed, for many different deals.
+class SeededRandom final : public RandomSource {
+  public:
+    explicit SeededRandom(unsigned seed) : engine_(seed) {}
+    void reseed() override {}
+    float next() override { return spread_(engine_); }
+
+  private:
+    std::mt19937 engine_;
+    std::uniform_real_distribution<float> spread_{0.0f, 1.0f};
 };
 
 // A source whose draws give the digits 1 to 9 in order: the middle of each ninth of [0, 1).
