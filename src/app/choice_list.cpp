@@ -53,11 +53,17 @@ void ChoiceList::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
+    // Space chooses the current item; Qt would also move on to an item that starts with a
+    // space, such as a game saved under " x".
+    if (event->key() == Qt::Key_Space && !(event->modifiers() & Qt::ControlModifier)) {
+        if (currentItem() && !event->isAutoRepeat())
+            choose(currentRow());
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
-    const bool confirm = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                          event->key() == Qt::Key_Space) &&
-                         !event->isAutoRepeat();
+    const bool confirm =
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
     if (currentItem() && (currentRow() != before || confirm))
         choose(currentRow());
 }
