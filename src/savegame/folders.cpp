@@ -87,7 +87,9 @@ std::vector<std::string> systemVolumes() {
 std::string startFolder() {
     std::error_code error;
     const fs::path current = fs::current_path(error);
-    if (!error && isReadableFolder(current.string()))
+    // A folder the player may not read is still where the game was started: the folder list
+    // shows its parents, to climb out.
+    if (!error && fs::is_directory(current, error))
         return current.string();
     const char* home = std::getenv("HOME");
     if (home && home[0] == '/' && isReadableFolder(home))

@@ -15,8 +15,8 @@ namespace tessal {
 std::vector<std::string> mountedVolumes(std::string_view mountTable, const std::string& home);
 std::vector<std::string> systemVolumes();
 
-// Where the folder list starts: the process's current folder, or, when that folder was
-// removed, the home folder, or else the root.
+// Where the folder list starts: the process's current folder, readable or not, or, when that
+// folder was removed, the home folder, or else the root.
 std::string startFolder();
 
 // The volume a folder lies on: the longest of `volumes` that contains it.

@@ -133,6 +133,19 @@ TEST(Folders, AStartFolderThatWasRemovedGivesWayToHome) {
     EXPECT_TRUE(start == "/" || (home && start == normalFolder(home))) << start;
 }
 
+TEST(Folders, AStartFolderThatCannotBeReadStaysTheStart) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    const fs::path before = fs::current_path();
+    const TemporaryFolder locked;
+    fs::current_path(locked.path());
+    fs::permissions(locked.path(), fs::perms::owner_write | fs::perms::owner_exec);
+    const std::string start = startFolder();
+    fs::permissions(locked.path(), fs::perms::owner_all);
+    fs::current_path(before);
+    EXPECT_EQ(start, locked.path().string());
+}
+
 TEST(Volumes, EscapedSpacesInMountPoints) {
     const TemporaryFolder temp;
     const fs::path spaced = temp.path() / "tessal vol";
