@@ -55,6 +55,8 @@ void FilePanel::Drive1_Change() {
     }
 }
 
+// The label takes the folder before the lists show and again once they do, should showing
+// them have moved the folder list.
 void FilePanel::followFolderList() {
     setLabel(view_.folderPath());
     show({Folders, Volumes}, true);
