@@ -455,10 +455,9 @@ class WindowTest : public QObject {
     // saved game can be resumed.
     void theKeyboardReachesWhatTheMouseDoes() {
         // Game 5, listed first, starts with a space, which Space must not search for.
+        const char* const names[] = {"tessalpartie1.txt", "tessalpartie2.txt", "tessalpartie3.txt",
+                                     "tessalzeta.txt", "tessal espace.txt"};
         for (int game = 1; game <= 5; ++game) {
-            const char* const names[] = {"tessalpartie1.txt", "tessalpartie2.txt",
-                                         "tessalpartie3.txt", "tessalzeta.txt",
-                                         "tessal espace.txt"};
             std::ofstream file(bytePath(names[game - 1]), std::ios::binary);
             for (int n = 0; n < 81; ++n)
                 file << (n < 80 ? "J0\r\n" : qPrintable(QStringLiteral("J%1\r\n").arg(game)));
